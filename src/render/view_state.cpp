@@ -1,0 +1,229 @@
+#include "render/view_state.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/units.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr double kZoomQuantum = 1000.0;  // the zoom is a multiple of 1/1000
+// ZoomBoard leaves 10 pixels, ZoomAllObjects 20 pixels of the visible part free.
+constexpr double kBoardZoomMargin = 10.0;
+constexpr double kBoundsZoomMargin = 20.0;
+constexpr int64_t kBoundsCentreShift = 10;
+constexpr int32_t kIncrementDivisor = 16;
+
+int32_t ClampScroll(int64_t pos, int32_t max) {
+  return static_cast<int32_t>(std::clamp<int64_t>(pos, 0, max));
+}
+
+}  // namespace
+
+double MaxZoom(int32_t boardWidth, int32_t boardHeight) {
+  const double largest = std::max({1.0, static_cast<double>(boardWidth), static_cast<double>(boardHeight)});
+  const double z = RoundEven(std::min(kZoomCeiling, kMaxSurfacePixels / largest) * kZoomQuantum) / kZoomQuantum;
+  return std::max(z, kMinZoom);
+}
+
+void TViewState::SetBoardSize(int32_t w, int32_t h) {
+  W_ = std::max<int32_t>(w, 1);
+  H_ = std::max<int32_t>(h, 1);
+  if (zoom_ > MaxZoom())
+    SetZoom(MaxZoom());
+  else
+    ScrollTo(hpos_, vpos_);
+}
+
+void TViewState::SetVisibleSize(int32_t w, int32_t h) {
+  visibleW_ = std::max<int32_t>(w, 0);
+  visibleH_ = std::max<int32_t>(h, 0);
+  ScrollTo(hpos_, vpos_);
+}
+
+double TViewState::MaxZoom() const { return corvane::MaxZoom(W_, H_); }
+
+int32_t TViewState::SurfaceWidth() const { return Rnd(zoom_ * W_ + 1.0); }
+int32_t TViewState::SurfaceHeight() const { return Rnd(zoom_ * H_ + 1.0); }
+
+int32_t TViewState::MaxHPos() const { return std::max<int32_t>(SurfaceWidth() - visibleW_, 0); }
+int32_t TViewState::MaxVPos() const { return std::max<int32_t>(SurfaceHeight() - visibleH_, 0); }
+
+int32_t TViewState::HIncrement() const { return std::max<int32_t>(visibleW_ / kIncrementDivisor, 1); }
+int32_t TViewState::VIncrement() const { return std::max<int32_t>(visibleH_ / kIncrementDivisor, 1); }
+
+void TViewState::ScrollTo(int32_t hpos, int32_t vpos) {
+  hpos_ = ClampScroll(hpos, MaxHPos());
+  vpos_ = ClampScroll(vpos, MaxVPos());
+}
+
+void TViewState::SetZoom(double z, bool keepCentre) {
+  // The centre of the visible part in device-direction world units, at the old zoom.
+  const double cx = RoundEven((hpos_ + visibleW_ / 2) / zoom_);
+  const double cy = RoundEven((vpos_ + visibleH_ / 2) / zoom_);
+  double next = Rnd(z * kZoomQuantum) / kZoomQuantum;  // NaN becomes 0, then the lower limit
+  next = std::max(next, kMinZoom);
+  next = std::min(next, MaxZoom());
+  zoom_ = next;
+  if (keepCentre)
+    CenterOn(cx, cy);
+  else
+    ScrollTo(hpos_, vpos_);
+}
+
+void TViewState::CenterOn(double x, double yDown) {
+  const double h = zoom_ * (x - RoundEven((visibleW_ / 2) / zoom_));
+  const double v = zoom_ * (yDown - RoundEven((visibleH_ / 2) / zoom_));
+  ScrollTo(Rnd(h), Rnd(v));
+}
+
+bool TViewState::OverSurface(TPixelPoint p) const {
+  return p.x >= 0 && p.y >= 0 && p.x < SurfaceWidth() && p.y < SurfaceHeight();
+}
+
+std::optional<TPixelPoint> TViewState::ZoomInAt(TPixelPoint cursor) {
+  if (!OverSurface(cursor) || !(zoom_ < MaxZoom())) return std::nullopt;
+  const TFloatPoint w = DeviceToWorld(cursor, false);
+  const double wx = std::clamp(RoundEven(w.x), 0.0, static_cast<double>(W_));
+  const double wy = std::clamp(RoundEven(w.y), -static_cast<double>(H_), 0.0);
+  SetZoom(zoom_ * kZoomStep, false);
+  CenterOn(DeviceX(wx), -wy);
+  return WorldToDevice({static_cast<float>(wx), static_cast<float>(wy)});
+}
+
+std::optional<TPixelPoint> TViewState::ZoomOutAt(TPixelPoint cursor) {
+  if (!OverSurface(cursor) || !(zoom_ > kZoomOutStop)) return std::nullopt;
+  const TFloatPoint w = DeviceToWorld(cursor, false);
+  SetZoom(zoom_ / kZoomStep);
+  return WorldToDevice(w);
+}
+
+void TViewState::ZoomStepKeepingCentre(bool zoomIn) {
+  SetZoom(zoomIn ? zoom_ * kZoomStep : zoom_ / kZoomStep);
+}
+
+void TViewState::ZoomBoard() {
+  SetZoom(std::min((visibleW_ - kBoardZoomMargin) / W_, (visibleH_ - kBoardZoomMargin) / H_));
+}
+
+bool TViewState::ZoomAllObjects(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  return ZoomToBounds(left, top, right, bottom);
+}
+
+bool TViewState::ZoomSelection(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  return ZoomToBounds(left, top, right, bottom);
+}
+
+bool TViewState::ZoomToBounds(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+  const int64_t w = std::llabs(static_cast<int64_t>(right) - left);
+  const int64_t h = std::llabs(static_cast<int64_t>(top) - bottom);
+  if (w < kMinZoomBoundsSide || h < kMinZoomBoundsSide) return false;
+  SetZoom(std::min((visibleW_ - kBoundsZoomMargin) / static_cast<double>(w),
+                   (visibleH_ - kBoundsZoomMargin) / static_cast<double>(h)),
+          false);
+  const int64_t cx = std::llabs(static_cast<int64_t>(left) + right) / 2;
+  const int64_t cy = std::llabs(static_cast<int64_t>(top) + bottom) / 2;
+  CenterOn(DeviceX(static_cast<double>(cx)) - kBoundsCentreShift, static_cast<double>(cy - kBoundsCentreShift));
+  return true;
+}
+
+bool TViewState::ZoomToRect(TFloatPoint a, TFloatPoint b) {
+  const double dx = std::fabs(static_cast<double>(a.x) - b.x);
+  const double dy = std::fabs(static_cast<double>(a.y) - b.y);
+  if (!(dx > 0.0) || !(dy > 0.0) || !std::isfinite(dx) || !std::isfinite(dy)) return false;
+  SetZoom(std::min(visibleW_ / dx, visibleH_ / dy), false);
+  CenterOn(DeviceX((static_cast<double>(a.x) + b.x) / 2.0), -(static_cast<double>(a.y) + b.y) / 2.0);
+  return true;
+}
+
+void TViewState::PushZoomHistory() { history_.push_back({hpos_, vpos_, zoom_}); }
+
+bool TViewState::ZoomPrevious() {
+  if (history_.empty()) return false;
+  const TZoomHistoryEntry e = history_.back();
+  history_.pop_back();
+  SetZoom(e.Zoom);
+  ScrollTo(e.HPos, e.VPos);
+  return true;
+}
+
+TScrollStep TViewState::AutoScroll(int32_t x, int32_t y) {
+  const int64_t left = hpos_, top = vpos_;
+  const int64_t right = left + visibleW_, bottom = top + visibleH_;
+  int64_t dh = 0, dv = 0;
+  if (x > right - kAutoScrollMargin && RoundEven(right / zoom_) < W_)
+    dh = HIncrement();
+  else if (x < left + kAutoScrollMargin && hpos_ > 0)
+    dh = -HIncrement();
+  if (y > bottom - kAutoScrollMargin && RoundEven(bottom / zoom_) < H_)
+    dv = VIncrement();
+  else if (y < top + kAutoScrollMargin && vpos_ > 0)
+    dv = -VIncrement();
+  const int32_t oldH = hpos_, oldV = vpos_;
+  hpos_ = ClampScroll(hpos_ + dh, MaxHPos());
+  vpos_ = ClampScroll(vpos_ + dv, MaxVPos());
+  return {hpos_ - oldH, vpos_ - oldV};
+}
+
+TFloatPoint TViewState::DeviceToWorld(TPixelPoint p, bool snap) const {
+  const double x = p.x / zoom_;
+  const TFloatPoint w{static_cast<float>(mirrored_ ? W_ - x : x), static_cast<float>(-p.y / zoom_)};
+  return snap ? SnapToGrid(w) : w;
+}
+
+TPixelPoint TViewState::WorldToDevice(TFloatPoint p) const {
+  return {Rnd(DeviceX(p.x) * zoom_), Rnd(-static_cast<double>(p.y) * zoom_)};
+}
+
+TFloatPoint TViewState::SnapToGrid(TFloatPoint p) const {
+  const double g = grid_;
+  const double ox = originX_ / 1000.0;
+  const double oy = originY_ / 1000.0;
+  const double offx = ox - g * std::trunc(ox / g);
+  const double offy = oy - g * std::trunc(oy / g);
+  return {static_cast<float>(offx + g * RoundEven((p.x - offx) / g)),
+          static_cast<float>(offy + g * RoundEven((p.y - offy) / g))};
+}
+
+bool TViewState::SetGrid(double spacing) {
+  if (!std::isfinite(spacing) || !(spacing > 0.0)) return false;
+  grid_ = spacing;
+  return true;
+}
+
+void TViewState::SetOriginScaled(int32_t x1000, int32_t y1000) {
+  originX_ = x1000;
+  originY_ = y1000;
+}
+
+bool TViewState::SetOrigin(TFloatPoint p) {
+  const int32_t x = Rnd(static_cast<double>(p.x) * 1000.0);
+  const int32_t y = Rnd(static_cast<double>(p.y) * 1000.0);
+  if (x == originX_ && y == originY_) return false;
+  SetOriginScaled(x, y);
+  return true;
+}
+
+bool TViewState::SetOriginAtClick(TPixelPoint p, bool ctrl) { return SetOrigin(DeviceToWorld(p, !ctrl)); }
+
+void TViewState::SetOriginBottomLeft() { SetOriginScaled(0, Rnd(-static_cast<double>(H_) * 1000.0)); }
+
+TFloatPoint TViewState::OriginDragTarget(TPixelPoint p, bool ctrl) const {
+  TFloatPoint w = DeviceToWorld(p, !ctrl);
+  w.x = std::min(w.x, static_cast<float>(W_));
+  w.y = std::max(w.y, -static_cast<float>(H_));
+  return w;
+}
+
+TPixelPoint TViewState::OriginPixel() const {
+  return WorldToDevice({static_cast<float>(originX_ / 1000.0), static_cast<float>(originY_ / 1000.0)});
+}
+
+TFloatPoint TViewState::WorldToUser(TFloatPoint p) const {
+  return {static_cast<float>(p.x - originX_ / 1000.0), static_cast<float>(originY_ / 1000.0 - p.y)};
+}
+
+}  // namespace corvane
