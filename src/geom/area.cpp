@@ -1,0 +1,254 @@
+#include "geom/area.h"
+
+#include <algorithm>
+
+#include "geom/area_math.h"
+
+namespace corvane {
+
+using area_math::Clamp;
+using area_math::Cross;
+using area_math::IsConvexCCW;
+using area_math::OnSegment;
+using area_math::SegmentsMeet;
+using area_math::TwiceSignedArea;
+
+namespace {
+
+// Clamps, drops repeated points (also a closing repetition of the first).
+std::vector<TIntPoint> CleanPath(std::span<const TIntPoint> in) {
+  std::vector<TIntPoint> out;
+  out.reserve(in.size());
+  for (TIntPoint p : in) {
+    p = Clamp(p);
+    if (out.empty() || out.back() != p) out.push_back(p);
+  }
+  while (out.size() > 1 && out.back() == out.front()) out.pop_back();
+  return out;
+}
+
+// True when the path has no extent across: every point on one line.
+bool AllCollinear(std::span<const TIntPoint> pts) {
+  for (std::size_t i = 2; i < pts.size(); ++i)
+    if (Cross(pts[0], pts[1], pts[i]) != 0) return false;
+  return true;
+}
+
+TIntRect PathBox(std::span<const TIntPoint> pts) {
+  TIntRect r{pts[0].x, pts[0].y, pts[0].x, pts[0].y};
+  for (TIntPoint p : pts) {
+    r.left = std::min(r.left, p.x);
+    r.right = std::max(r.right, p.x);
+    r.top = std::min(r.top, p.y);
+    r.bottom = std::max(r.bottom, p.y);
+  }
+  return r;
+}
+
+// Closed convex polygons, both counter-clockwise, share a point unless one of
+// them lies strictly outside an edge line of the other (separating axes).
+bool ConvexMeet(std::span<const TIntPoint> a, std::span<const TIntPoint> b) {
+  auto separatedByEdgeOf = [](std::span<const TIntPoint> p, std::span<const TIntPoint> q) {
+    const std::size_t n = p.size();
+    for (std::size_t i = 0; i < n; ++i) {
+      const TIntPoint s = p[i], e = p[(i + 1) % n];
+      bool allOutside = true;
+      for (TIntPoint v : q) {
+        if (Cross(s, e, v) >= 0) {
+          allOutside = false;
+          break;
+        }
+      }
+      if (allOutside) return true;
+    }
+    return false;
+  };
+  return !separatedByEdgeOf(a, b) && !separatedByEdgeOf(b, a);
+}
+
+}  // namespace
+
+Area Area::FromRect(const TIntRect& r) {
+  const TIntRect n = NormaliseRect(r);
+  const TIntPoint pts[4] = {{n.left, n.top}, {n.right, n.top}, {n.right, n.bottom}, {n.left, n.bottom}};
+  return FromPolygon(pts);
+}
+
+Area Area::FromPolygon(std::span<const TIntPoint> points) {
+  Area a;
+  a.AddPolygon(points);
+  return a;
+}
+
+void Area::AppendPiece(std::span<const std::vector<TIntPoint>> paths, bool normalised) {
+  Piece piece;
+  piece.firstPath = static_cast<uint32_t>(paths_.size());
+  piece.pathCount = static_cast<uint32_t>(paths.size());
+  piece.normalised = normalised;
+  bool firstBox = true;
+  for (const std::vector<TIntPoint>& path : paths) {
+    paths_.push_back({static_cast<uint32_t>(points_.size()), static_cast<uint32_t>(path.size())});
+    points_.insert(points_.end(), path.begin(), path.end());
+    const TIntRect b = PathBox(path);
+    piece.box = firstBox ? b : UnionRect(piece.box, b);
+    firstBox = false;
+  }
+  piece.convex = paths.size() == 1 && normalised && IsConvexCCW(paths[0]);
+  box_ = pieces_.empty() ? piece.box : UnionRect(box_, piece.box);
+  pieces_.push_back(piece);
+}
+
+void Area::AddPolygon(std::span<const TIntPoint> points) {
+  std::vector<TIntPoint> path = CleanPath(points);
+  if (path.size() < 3) return;
+  if (AllCollinear(path)) return;
+  // A path that crosses itself may have a signed area of zero and still
+  // enclose something under the alternate rule.
+  if (TwiceSignedArea(path) < 0) std::reverse(path.begin(), path.end());
+  // A convex path is simple; any other may cross itself and is normalised
+  // only when a boolean operation needs it.
+  const bool convex = IsConvexCCW(path);
+  AppendPiece(std::span(&path, 1), convex);
+}
+
+void Area::AddPolygonSet(std::span<const std::vector<TIntPoint>> paths) {
+  std::vector<std::vector<TIntPoint>> clean;
+  for (const std::vector<TIntPoint>& p : paths) {
+    std::vector<TIntPoint> c = CleanPath(p);
+    if (c.size() >= 3 && !AllCollinear(c)) clean.push_back(std::move(c));
+  }
+  if (clean.empty()) return;
+  if (clean.size() == 1) {
+    AddPolygon(clean[0]);
+    return;
+  }
+  AppendPiece(clean, false);
+}
+
+void Area::AddPieceFrom(const Area& other, const Piece& piece) {
+  Piece copy = piece;
+  copy.firstPath = static_cast<uint32_t>(paths_.size());
+  for (const Path& p : other.PiecePaths(piece)) {
+    paths_.push_back({static_cast<uint32_t>(points_.size()), p.count});
+    const auto pts = other.PathPoints(p);
+    points_.insert(points_.end(), pts.begin(), pts.end());
+  }
+  box_ = pieces_.empty() ? copy.box : UnionRect(box_, copy.box);
+  pieces_.push_back(copy);
+}
+
+void Area::Unite(const Area& other) {
+  if (&other == this) return;  // a set united with itself stays the same
+  points_.reserve(points_.size() + other.points_.size());
+  for (const Piece& piece : other.pieces_) AddPieceFrom(other, piece);
+}
+
+bool Area::PieceContains(const Piece& piece, TIntPoint p) const {
+  if (!RectContains(piece.box, p)) return false;
+  bool inside = false;
+  for (const Path& path : PiecePaths(piece)) {
+    const auto pts = PathPoints(path);
+    const std::size_t n = pts.size();
+    for (std::size_t i = 0; i < n; ++i) {
+      const TIntPoint a = pts[i], b = pts[(i + 1) % n];
+      if (OnSegment(a, b, p)) return true;
+      // Crossings of the ray from p towards +x, half-open in y.
+      if (a.y <= p.y && b.y > p.y) {
+        if (Cross(a, b, p) > 0) inside = !inside;
+      } else if (b.y <= p.y && a.y > p.y) {
+        if (Cross(a, b, p) < 0) inside = !inside;
+      }
+    }
+  }
+  return inside;
+}
+
+bool Area::Contains(TIntPoint p) const {
+  if (!RectContains(box_, p)) return false;
+  for (const Piece& piece : pieces_)
+    if (PieceContains(piece, p)) return true;
+  return false;
+}
+
+bool Area::PiecesMeet(const Piece& a, const Area& otherArea, const Piece& b) const {
+  if (!RectsMeet(a.box, b.box)) return false;
+  if (a.convex && b.convex) return ConvexMeet(PathPoints(paths_[a.firstPath]), otherArea.PathPoints(otherArea.paths_[b.firstPath]));
+  // Boundaries that meet: the closed sets share that point.
+  for (const Path& pa : PiecePaths(a)) {
+    const auto ap = PathPoints(pa);
+    for (const Path& pb : otherArea.PiecePaths(b)) {
+      const auto bp = otherArea.PathPoints(pb);
+      for (std::size_t i = 0; i < ap.size(); ++i) {
+        const TIntPoint a0 = ap[i], a1 = ap[(i + 1) % ap.size()];
+        const TIntRect ea = NormaliseRect({a0.x, a0.y, a1.x, a1.y});
+        if (!RectsMeet(ea, b.box)) continue;
+        for (std::size_t j = 0; j < bp.size(); ++j)
+          if (SegmentsMeet(a0, a1, bp[j], bp[(j + 1) % bp.size()])) return true;
+      }
+    }
+  }
+  // Boundaries apart: the sets meet only if a whole boundary path of one lies
+  // inside the other, which one vertex per path decides.
+  for (const Path& pa : PiecePaths(a))
+    if (otherArea.PieceContains(b, points_[pa.first])) return true;
+  for (const Path& pb : otherArea.PiecePaths(b))
+    if (PieceContains(a, otherArea.points_[pb.first])) return true;
+  return false;
+}
+
+bool Area::Intersects(const Area& other) const {
+  if (IsEmpty() || other.IsEmpty() || !RectsMeet(box_, other.box_)) return false;
+  for (const Piece& a : pieces_) {
+    if (!RectsMeet(a.box, other.box_)) continue;
+    for (const Piece& b : other.pieces_)
+      if (PiecesMeet(a, other, b)) return true;
+  }
+  return false;
+}
+
+bool Area::TouchesRect(const TIntRect& r) const {
+  const TIntRect n = NormaliseRect(r);
+  if (IsEmpty() || !RectsMeet(box_, n)) return false;
+  if (n.left == n.right || n.top == n.bottom) {
+    // A rectangle without area is a segment or a point.
+    const TIntPoint a{n.left, n.top}, b{n.right, n.bottom};
+    if (Contains(a) || Contains(b)) return true;
+    for (const Piece& piece : pieces_)
+      for (const Path& path : PiecePaths(piece)) {
+        const auto pts = PathPoints(path);
+        for (std::size_t i = 0; i < pts.size(); ++i)
+          if (SegmentsMeet(a, b, pts[i], pts[(i + 1) % pts.size()])) return true;
+      }
+    return false;
+  }
+  return Intersects(FromRect(n));
+}
+
+bool Area::ContainsRect(const TIntRect& r) const {
+  const TIntRect n = NormaliseRect(r);
+  if (IsEmpty() || !RectContainsRect(box_, n)) return false;
+  if (n.left == n.right || n.top == n.bottom) return Contains({n.left, n.top}) && Contains({n.right, n.bottom});
+  return Difference(FromRect(n), *this).IsEmpty();
+}
+
+Area Area::Mapped(const TDeviceMapping& mapping) const {
+  Area out;
+  for (const Piece& piece : pieces_) {
+    std::vector<std::vector<TIntPoint>> paths;
+    for (const Path& path : PiecePaths(piece)) {
+      std::vector<TIntPoint> mapped;
+      mapped.reserve(path.count);
+      for (TIntPoint p : PathPoints(path)) mapped.push_back(mapping.ToDevice(p.x, p.y));
+      if (mapping.ReversesOrientation()) std::reverse(mapped.begin(), mapped.end());
+      paths.push_back(std::move(mapped));
+    }
+    // Rounding to pixels may spoil convexity or normal form; both are re-derived.
+    if (paths.size() == 1)
+      out.AddPolygon(paths[0]);
+    else
+      out.AddPolygonSet(paths);
+  }
+  return out;
+}
+
+}  // namespace corvane
