@@ -6,7 +6,7 @@
 
 namespace corvane {
 
-TOverviewGeometry OverviewGeometry(const TViewState& view) {
+TOverviewGeometry OverviewGeometry(const TBoardView& view) {
   TOverviewGeometry g;
   const double w = view.BoardWidth();
   const double h = view.BoardHeight();
@@ -22,7 +22,7 @@ TOverviewGeometry OverviewGeometry(const TViewState& view) {
   return g;
 }
 
-TPixelPoint DragOverviewFrame(TViewState& view, int32_t left, int32_t top) {
+TIntPoint DragOverviewFrame(TBoardView& view, int32_t left, int32_t top) {
   const TOverviewGeometry g = OverviewGeometry(view);
   // A frame larger than the panel stays at the panel's corner.
   left = std::clamp(left, 0, std::max(g.PanelWidth - g.FrameWidth, 0));

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "render/view_state.h"
+#include "render/board_view.h"
 
 namespace corvane {
 
@@ -24,10 +24,10 @@ struct TOverviewGeometry {
   int32_t FrameHeight = 0;
 };
 
-TOverviewGeometry OverviewGeometry(const TViewState& view);
+TOverviewGeometry OverviewGeometry(const TBoardView& view);
 
 // Moves the frame to (left, top), clamped to the panel, and scrolls the view
 // to match. Returns the frame position used.
-TPixelPoint DragOverviewFrame(TViewState& view, int32_t left, int32_t top);
+TIntPoint DragOverviewFrame(TBoardView& view, int32_t left, int32_t top);
 
 }  // namespace corvane

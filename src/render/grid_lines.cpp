@@ -42,7 +42,7 @@ uint32_t OriginLineColour(uint32_t gridColour) {
   return red | (green << 8) | (blue << 16);
 }
 
-TGridPicture GridLines(const TViewState& view, const TWorldClip& clip, uint32_t gridColour) {
+TGridPicture GridLines(const TBoardView& view, const TIntRect& clip, uint32_t gridColour) {
   TGridPicture pic;
   pic.OriginColour = OriginLineColour(gridColour);
   if (!view.GridVisible()) return pic;
@@ -58,8 +58,8 @@ TGridPicture GridLines(const TViewState& view, const TWorldClip& clip, uint32_t 
 
   // The repaint rectangle, widened so that lines on its border are drawn.
   const double widen = 2.0 * pxUnits + 1;
-  const TRange clipX{std::min(clip.Left, clip.Right) - widen, std::max(clip.Left, clip.Right) + widen};
-  const TRange clipY{std::min(clip.Top, clip.Bottom) - widen, std::max(clip.Top, clip.Bottom) + widen};
+  const TRange clipX{std::min(clip.left, clip.right) - widen, std::max(clip.left, clip.right) + widen};
+  const TRange clipY{std::min(clip.top, clip.bottom) - widen, std::max(clip.top, clip.bottom) + widen};
 
   // The visible part in world units, one pixel and more beyond each edge.
   const double x0 = Rnd(view.HPos() / zoom) - pxUnits;

@@ -4,17 +4,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/view_state.h"
+#include "geom/int_point.h"
+#include "render/board_view.h"
 
 namespace corvane {
-
-// An axis-parallel world rectangle; the corners may come in any order.
-struct TWorldClip {
-  int32_t Left = 0;
-  int32_t Top = 0;
-  int32_t Right = 0;
-  int32_t Bottom = 0;
-};
 
 // A vertical line x = At or a horizontal line y = At, from From to To
 // (From <= To), with a pen width in world units (0 = one device pixel).
@@ -36,9 +29,10 @@ struct TGridPicture {
 // The origin lines' colour from the grid colour (both 0x00BBGGRR).
 uint32_t OriginLineColour(uint32_t gridColour);
 
-// What PaintGrid draws for a repaint of the world rectangle `clip`; nothing
+// What PaintGrid draws for a repaint of the world rectangle `clip` (corners
+// in any order); nothing
 // while the grid is hidden, no grid lines (only the origin lines) while they
 // would be closer than about 4 pixels.
-TGridPicture GridLines(const TViewState& view, const TWorldClip& clip, uint32_t gridColour);
+TGridPicture GridLines(const TBoardView& view, const TIntRect& clip, uint32_t gridColour);
 
 }  // namespace corvane

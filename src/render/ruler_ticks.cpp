@@ -45,11 +45,12 @@ std::vector<TRulerTick> RulerTicks(const TRulerParams& p) {
   const double shift = horizontal ? -(p.Scroll - static_cast<double>(p.AreaLeft)) + p.Origin * p.Zoom
                                   : -(p.Scroll - kVerticalRulerShift) - p.Origin * p.Zoom;
   if (!std::isfinite(shift)) return ticks;
-  const double firstTick = std::floor(-shift / pixelsPerTick);
-  const double lastTick = std::ceil((p.Length - shift) / pixelsPerTick);
+  // The ticks on 0..Length and one more step beyond each end.
+  const double firstTick = std::ceil(-shift / pixelsPerTick) - 1.0;
+  const double lastTick = std::floor((p.Length - shift) / pixelsPerTick) + 1.0;
   // Far more ticks than pixels, or counters out of range, come only from nonsense input.
   if (!(std::fabs(firstTick) < kMaxTickCounter) || !(std::fabs(lastTick) < kMaxTickCounter) ||
-      lastTick - firstTick > 10.0 * (p.Length + 2))
+      lastTick - firstTick > 10.0 * (p.Length + 3))
     return ticks;
   const int64_t first = static_cast<int64_t>(firstTick);
   const int64_t last = static_cast<int64_t>(lastTick);
@@ -79,7 +80,7 @@ std::vector<TRulerTick> RulerTicks(const TRulerParams& p) {
   return ticks;
 }
 
-std::vector<TRulerTick> HorizontalRulerTicks(const TViewState& view, int32_t length, int32_t areaLeft) {
+std::vector<TRulerTick> HorizontalRulerTicks(const TBoardView& view, int32_t length, int32_t areaLeft) {
   TRulerParams p;
   p.Kind = rkHorizontal;
   p.Length = length;
@@ -91,7 +92,7 @@ std::vector<TRulerTick> HorizontalRulerTicks(const TViewState& view, int32_t len
   return RulerTicks(p);
 }
 
-std::vector<TRulerTick> VerticalRulerTicks(const TViewState& view, int32_t length) {
+std::vector<TRulerTick> VerticalRulerTicks(const TBoardView& view, int32_t length) {
   TRulerParams p;
   p.Kind = rkVertical;
   p.Length = length;

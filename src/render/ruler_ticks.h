@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "render/unit_mode.h"
-#include "render/view_state.h"
+#include "render/board_view.h"
 
 namespace corvane {
 
@@ -50,13 +50,13 @@ int RulerLabelPeriod(double zoom, TUnitMode unit);
 // Label text of tick g: g/10 mm (3 significant digits) or 10*g mil (5).
 std::string RulerLabel(int64_t g, TUnitMode unit);
 
-// Every tick over the ruler's length plus at most one step beyond each end,
+// Every tick over the ruler's length and one step beyond each end,
 // in increasing position. Horizontal labels left of x = 23 and vertical labels
 // above y = 0 are left out; the horizontal painter clips lines at x = 25.
 std::vector<TRulerTick> RulerTicks(const TRulerParams& params);
 
 // The rulers of a view: the horizontal one with the scrollable area's left edge.
-std::vector<TRulerTick> HorizontalRulerTicks(const TViewState& view, int32_t length, int32_t areaLeft);
-std::vector<TRulerTick> VerticalRulerTicks(const TViewState& view, int32_t length);
+std::vector<TRulerTick> HorizontalRulerTicks(const TBoardView& view, int32_t length, int32_t areaLeft);
+std::vector<TRulerTick> VerticalRulerTicks(const TBoardView& view, int32_t length);
 
 }  // namespace corvane

@@ -1,4 +1,4 @@
-#include "render/view_state.h"
+#include "render/board_view.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,10 +26,10 @@ int32_t ClampScroll(int64_t pos, int32_t max) {
 double MaxZoom(int32_t boardWidth, int32_t boardHeight) {
   const double largest = std::max({1.0, static_cast<double>(boardWidth), static_cast<double>(boardHeight)});
   const double z = RoundEven(std::min(kZoomCeiling, kMaxSurfacePixels / largest) * kZoomQuantum) / kZoomQuantum;
-  return std::max(z, kMinZoom);
+  return std::max(z, kLowestZoom);
 }
 
-void TViewState::SetBoardSize(int32_t w, int32_t h) {
+void TBoardView::SetBoardSize(int32_t w, int32_t h) {
   W_ = std::max<int32_t>(w, 1);
   H_ = std::max<int32_t>(h, 1);
   if (zoom_ > MaxZoom())
@@ -38,34 +38,34 @@ void TViewState::SetBoardSize(int32_t w, int32_t h) {
     ScrollTo(hpos_, vpos_);
 }
 
-void TViewState::SetVisibleSize(int32_t w, int32_t h) {
+void TBoardView::SetVisibleSize(int32_t w, int32_t h) {
   visibleW_ = std::max<int32_t>(w, 0);
   visibleH_ = std::max<int32_t>(h, 0);
   ScrollTo(hpos_, vpos_);
 }
 
-double TViewState::MaxZoom() const { return corvane::MaxZoom(W_, H_); }
+double TBoardView::MaxZoom() const { return corvane::MaxZoom(W_, H_); }
 
-int32_t TViewState::SurfaceWidth() const { return Rnd(zoom_ * W_ + 1.0); }
-int32_t TViewState::SurfaceHeight() const { return Rnd(zoom_ * H_ + 1.0); }
+int32_t TBoardView::SurfaceWidth() const { return Rnd(zoom_ * W_ + 1.0); }
+int32_t TBoardView::SurfaceHeight() const { return Rnd(zoom_ * H_ + 1.0); }
 
-int32_t TViewState::MaxHPos() const { return std::max<int32_t>(SurfaceWidth() - visibleW_, 0); }
-int32_t TViewState::MaxVPos() const { return std::max<int32_t>(SurfaceHeight() - visibleH_, 0); }
+int32_t TBoardView::MaxHPos() const { return std::max<int32_t>(SurfaceWidth() - visibleW_, 0); }
+int32_t TBoardView::MaxVPos() const { return std::max<int32_t>(SurfaceHeight() - visibleH_, 0); }
 
-int32_t TViewState::HIncrement() const { return std::max<int32_t>(visibleW_ / kIncrementDivisor, 1); }
-int32_t TViewState::VIncrement() const { return std::max<int32_t>(visibleH_ / kIncrementDivisor, 1); }
+int32_t TBoardView::HIncrement() const { return std::max<int32_t>(visibleW_ / kIncrementDivisor, 1); }
+int32_t TBoardView::VIncrement() const { return std::max<int32_t>(visibleH_ / kIncrementDivisor, 1); }
 
-void TViewState::ScrollTo(int32_t hpos, int32_t vpos) {
+void TBoardView::ScrollTo(int32_t hpos, int32_t vpos) {
   hpos_ = ClampScroll(hpos, MaxHPos());
   vpos_ = ClampScroll(vpos, MaxVPos());
 }
 
-void TViewState::SetZoom(double z, bool keepCentre) {
+void TBoardView::SetZoom(double z, bool keepCentre) {
   // The centre of the visible part in device-direction world units, at the old zoom.
   const double cx = RoundEven((hpos_ + visibleW_ / 2) / zoom_);
   const double cy = RoundEven((vpos_ + visibleH_ / 2) / zoom_);
   double next = Rnd(z * kZoomQuantum) / kZoomQuantum;  // NaN becomes 0, then the lower limit
-  next = std::max(next, kMinZoom);
+  next = std::max(next, kLowestZoom);
   next = std::min(next, MaxZoom());
   zoom_ = next;
   if (keepCentre)
@@ -74,17 +74,17 @@ void TViewState::SetZoom(double z, bool keepCentre) {
     ScrollTo(hpos_, vpos_);
 }
 
-void TViewState::CenterOn(double x, double yDown) {
+void TBoardView::CenterOn(double x, double yDown) {
   const double h = zoom_ * (x - RoundEven((visibleW_ / 2) / zoom_));
   const double v = zoom_ * (yDown - RoundEven((visibleH_ / 2) / zoom_));
   ScrollTo(Rnd(h), Rnd(v));
 }
 
-bool TViewState::OverSurface(TPixelPoint p) const {
+bool TBoardView::OverSurface(TIntPoint p) const {
   return p.x >= 0 && p.y >= 0 && p.x < SurfaceWidth() && p.y < SurfaceHeight();
 }
 
-std::optional<TPixelPoint> TViewState::ZoomInAt(TPixelPoint cursor) {
+std::optional<TIntPoint> TBoardView::ZoomInAt(TIntPoint cursor) {
   if (!OverSurface(cursor) || !(zoom_ < MaxZoom())) return std::nullopt;
   const TFloatPoint w = DeviceToWorld(cursor, false);
   const double wx = std::clamp(RoundEven(w.x), 0.0, static_cast<double>(W_));
@@ -94,43 +94,39 @@ std::optional<TPixelPoint> TViewState::ZoomInAt(TPixelPoint cursor) {
   return WorldToDevice({static_cast<float>(wx), static_cast<float>(wy)});
 }
 
-std::optional<TPixelPoint> TViewState::ZoomOutAt(TPixelPoint cursor) {
+std::optional<TIntPoint> TBoardView::ZoomOutAt(TIntPoint cursor) {
   if (!OverSurface(cursor) || !(zoom_ > kZoomOutStop)) return std::nullopt;
   const TFloatPoint w = DeviceToWorld(cursor, false);
   SetZoom(zoom_ / kZoomStep);
   return WorldToDevice(w);
 }
 
-void TViewState::ZoomStepKeepingCentre(bool zoomIn) {
+void TBoardView::ZoomStepKeepingCentre(bool zoomIn) {
   SetZoom(zoomIn ? zoom_ * kZoomStep : zoom_ / kZoomStep);
 }
 
-void TViewState::ZoomBoard() {
+void TBoardView::ZoomBoard() {
   SetZoom(std::min((visibleW_ - kBoardZoomMargin) / W_, (visibleH_ - kBoardZoomMargin) / H_));
 }
 
-bool TViewState::ZoomAllObjects(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-  return ZoomToBounds(left, top, right, bottom);
-}
+bool TBoardView::ZoomAllObjects(const TIntRect& bounds) { return ZoomToBounds(bounds); }
 
-bool TViewState::ZoomSelection(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-  return ZoomToBounds(left, top, right, bottom);
-}
+bool TBoardView::ZoomSelection(const TIntRect& bounds) { return ZoomToBounds(bounds); }
 
-bool TViewState::ZoomToBounds(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-  const int64_t w = std::llabs(static_cast<int64_t>(right) - left);
-  const int64_t h = std::llabs(static_cast<int64_t>(top) - bottom);
+bool TBoardView::ZoomToBounds(const TIntRect& b) {
+  const int64_t w = std::llabs(static_cast<int64_t>(b.right) - b.left);
+  const int64_t h = std::llabs(static_cast<int64_t>(b.top) - b.bottom);
   if (w < kMinZoomBoundsSide || h < kMinZoomBoundsSide) return false;
   SetZoom(std::min((visibleW_ - kBoundsZoomMargin) / static_cast<double>(w),
                    (visibleH_ - kBoundsZoomMargin) / static_cast<double>(h)),
           false);
-  const int64_t cx = std::llabs(static_cast<int64_t>(left) + right) / 2;
-  const int64_t cy = std::llabs(static_cast<int64_t>(top) + bottom) / 2;
+  const int64_t cx = std::llabs(static_cast<int64_t>(b.left) + b.right) / 2;
+  const int64_t cy = std::llabs(static_cast<int64_t>(b.top) + b.bottom) / 2;
   CenterOn(DeviceX(static_cast<double>(cx)) - kBoundsCentreShift, static_cast<double>(cy - kBoundsCentreShift));
   return true;
 }
 
-bool TViewState::ZoomToRect(TFloatPoint a, TFloatPoint b) {
+bool TBoardView::ZoomToRect(TFloatPoint a, TFloatPoint b) {
   const double dx = std::fabs(static_cast<double>(a.x) - b.x);
   const double dy = std::fabs(static_cast<double>(a.y) - b.y);
   if (!(dx > 0.0) || !(dy > 0.0) || !std::isfinite(dx) || !std::isfinite(dy)) return false;
@@ -139,9 +135,9 @@ bool TViewState::ZoomToRect(TFloatPoint a, TFloatPoint b) {
   return true;
 }
 
-void TViewState::PushZoomHistory() { history_.push_back({hpos_, vpos_, zoom_}); }
+void TBoardView::PushZoomHistory() { history_.push_back({hpos_, vpos_, zoom_}); }
 
-bool TViewState::ZoomPrevious() {
+bool TBoardView::ZoomPrevious() {
   if (history_.empty()) return false;
   const TZoomHistoryEntry e = history_.back();
   history_.pop_back();
@@ -150,7 +146,7 @@ bool TViewState::ZoomPrevious() {
   return true;
 }
 
-TScrollStep TViewState::AutoScroll(int32_t x, int32_t y) {
+TScrollStep TBoardView::AutoScroll(int32_t x, int32_t y) {
   const int64_t left = hpos_, top = vpos_;
   const int64_t right = left + visibleW_, bottom = top + visibleH_;
   int64_t dh = 0, dv = 0;
@@ -168,17 +164,17 @@ TScrollStep TViewState::AutoScroll(int32_t x, int32_t y) {
   return {hpos_ - oldH, vpos_ - oldV};
 }
 
-TFloatPoint TViewState::DeviceToWorld(TPixelPoint p, bool snap) const {
+TFloatPoint TBoardView::DeviceToWorld(TIntPoint p, bool snap) const {
   const double x = p.x / zoom_;
   const TFloatPoint w{static_cast<float>(mirrored_ ? W_ - x : x), static_cast<float>(-p.y / zoom_)};
   return snap ? SnapToGrid(w) : w;
 }
 
-TPixelPoint TViewState::WorldToDevice(TFloatPoint p) const {
+TIntPoint TBoardView::WorldToDevice(TFloatPoint p) const {
   return {Rnd(DeviceX(p.x) * zoom_), Rnd(-static_cast<double>(p.y) * zoom_)};
 }
 
-TFloatPoint TViewState::SnapToGrid(TFloatPoint p) const {
+TFloatPoint TBoardView::SnapToGrid(TFloatPoint p) const {
   const double g = grid_;
   const double ox = originX_ / 1000.0;
   const double oy = originY_ / 1000.0;
@@ -188,18 +184,18 @@ TFloatPoint TViewState::SnapToGrid(TFloatPoint p) const {
           static_cast<float>(offy + g * RoundEven((p.y - offy) / g))};
 }
 
-bool TViewState::SetGrid(double spacing) {
+bool TBoardView::SetGrid(double spacing) {
   if (!std::isfinite(spacing) || !(spacing > 0.0)) return false;
   grid_ = spacing;
   return true;
 }
 
-void TViewState::SetOriginScaled(int32_t x1000, int32_t y1000) {
+void TBoardView::SetOriginScaled(int32_t x1000, int32_t y1000) {
   originX_ = x1000;
   originY_ = y1000;
 }
 
-bool TViewState::SetOrigin(TFloatPoint p) {
+bool TBoardView::SetOrigin(TFloatPoint p) {
   const int32_t x = Rnd(static_cast<double>(p.x) * 1000.0);
   const int32_t y = Rnd(static_cast<double>(p.y) * 1000.0);
   if (x == originX_ && y == originY_) return false;
@@ -207,22 +203,22 @@ bool TViewState::SetOrigin(TFloatPoint p) {
   return true;
 }
 
-bool TViewState::SetOriginAtClick(TPixelPoint p, bool ctrl) { return SetOrigin(DeviceToWorld(p, !ctrl)); }
+bool TBoardView::SetOriginAtClick(TIntPoint p, bool ctrl) { return SetOrigin(DeviceToWorld(p, !ctrl)); }
 
-void TViewState::SetOriginBottomLeft() { SetOriginScaled(0, Rnd(-static_cast<double>(H_) * 1000.0)); }
+void TBoardView::SetOriginBottomLeft() { SetOriginScaled(0, Rnd(-static_cast<double>(H_) * 1000.0)); }
 
-TFloatPoint TViewState::OriginDragTarget(TPixelPoint p, bool ctrl) const {
+TFloatPoint TBoardView::OriginDragTarget(TIntPoint p, bool ctrl) const {
   TFloatPoint w = DeviceToWorld(p, !ctrl);
   w.x = std::min(w.x, static_cast<float>(W_));
   w.y = std::max(w.y, -static_cast<float>(H_));
   return w;
 }
 
-TPixelPoint TViewState::OriginPixel() const {
+TIntPoint TBoardView::OriginPixel() const {
   return WorldToDevice({static_cast<float>(originX_ / 1000.0), static_cast<float>(originY_ / 1000.0)});
 }
 
-TFloatPoint TViewState::WorldToUser(TFloatPoint p) const {
+TFloatPoint TBoardView::WorldToUser(TFloatPoint p) const {
   return {static_cast<float>(p.x - originX_ / 1000.0), static_cast<float>(originY_ / 1000.0 - p.y)};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The view of the drawing area: zoom, scroll positions, the world <-> pixel
-// mapping, snapping to the grid, the coordinate origin and the zoom history.
+// TBoardView: how the drawing area shows the board. Zoom, scroll positions,
+// the world <-> pixel mapping, snapping to the grid, the coordinate origin and
+// the zoom history.
 //
 // Pixel coordinates called "surface" are relative to the top-left corner of
 // the drawing surface, a pixel area of the board's size at the current zoom
@@ -14,15 +15,10 @@
 #include <vector>
 
 #include "core/float_point.h"
+#include "geom/int_point.h"
 #include "render/unit_mode.h"
 
 namespace corvane {
-
-struct TPixelPoint {
-  int32_t x = 0;
-  int32_t y = 0;
-  friend bool operator==(const TPixelPoint&, const TPixelPoint&) = default;
-};
 
 struct TZoomHistoryEntry {
   int32_t HPos = 0;
@@ -40,7 +36,7 @@ struct TScrollStep {
 };
 
 inline constexpr double kStartZoom = 0.1;
-inline constexpr double kMinZoom = 0.01;
+inline constexpr double kLowestZoom = 0.01;
 inline constexpr double kZoomCeiling = 5.0;
 // The drawing surface stays below this many pixels in both directions.
 inline constexpr double kMaxSurfacePixels = 64000.0;
@@ -60,7 +56,7 @@ inline constexpr int kDefaultGridMark = 4;
 // min(5, 64000 / max(W, H)) rounded to 0.001, never below the lower zoom limit.
 double MaxZoom(int32_t boardWidth, int32_t boardHeight);
 
-class TViewState {
+class TBoardView {
  public:
   // Board size: at least 1 x 1; the zoom is lowered to the new MaxZoom when needed.
   int32_t BoardWidth() const { return W_; }
@@ -101,18 +97,18 @@ class TViewState {
   // Wheel zoom at a cursor in surface pixels; nothing (nullopt) when the
   // cursor is off the surface or the limit is reached. Otherwise the result is
   // the surface pixel the window moves the mouse pointer to.
-  std::optional<TPixelPoint> ZoomInAt(TPixelPoint cursor);
-  std::optional<TPixelPoint> ZoomOutAt(TPixelPoint cursor);
+  std::optional<TIntPoint> ZoomInAt(TIntPoint cursor);
+  std::optional<TIntPoint> ZoomOutAt(TIntPoint cursor);
   // One zoom step (x1.4 or /1.4) keeping the centre: overview clicks, right
   // click of the zoom tool.
   void ZoomStepKeepingCentre(bool zoomIn);
   // "Zoom Platine": the whole board fits the visible part, centre kept.
   void ZoomBoard();
   // "Zoom alle Objekte" with the bounds of all elements and "Zoom auf
-  // Markierung" with those of the selection (world units, any corner order).
-  // Nothing happens (false) when a side is shorter than 50 units.
-  bool ZoomAllObjects(int32_t left, int32_t top, int32_t right, int32_t bottom);
-  bool ZoomSelection(int32_t left, int32_t top, int32_t right, int32_t bottom);
+  // Markierung" with those of the selection (world units, corners in any
+  // order). Nothing happens (false) when a side is shorter than 50 units.
+  bool ZoomAllObjects(const TIntRect& bounds);
+  bool ZoomSelection(const TIntRect& bounds);
   // Zoom tool rectangle (world corners): fits it into the visible part and
   // centres on its middle; false for a rectangle without area.
   bool ZoomToRect(TFloatPoint a, TFloatPoint b);
@@ -129,9 +125,9 @@ class TViewState {
   TScrollStep AutoScroll(int32_t x, int32_t y);
 
   // Surface pixel -> world, optionally snapped to the grid.
-  TFloatPoint DeviceToWorld(TPixelPoint p, bool snap) const;
+  TFloatPoint DeviceToWorld(TIntPoint p, bool snap) const;
   // World -> surface pixel (rounded).
-  TPixelPoint WorldToDevice(TFloatPoint p) const;
+  TIntPoint WorldToDevice(TFloatPoint p) const;
   // Nearest grid point; the grid is anchored at the coordinate origin.
   TFloatPoint SnapToGrid(TFloatPoint p) const;
 
@@ -156,20 +152,20 @@ class TViewState {
   bool SetOrigin(TFloatPoint p);
   // "Setze auf Klickposition": the world point of a surface pixel, snapped
   // unless Ctrl is held; false when the origin stays where it is.
-  bool SetOriginAtClick(TPixelPoint p, bool ctrl);
+  bool SetOriginAtClick(TIntPoint p, bool ctrl);
   void ResetOriginTopLeft() { SetOriginScaled(0, 0); }
   void SetOriginBottomLeft();
   // Where a dragged origin marker puts the origin: the pointer's world point,
   // snapped unless Ctrl is held, with x <= W and y >= -H.
-  TFloatPoint OriginDragTarget(TPixelPoint p, bool ctrl) const;
+  TFloatPoint OriginDragTarget(TIntPoint p, bool ctrl) const;
   // Surface pixel of the origin (the centre of the origin marker).
-  TPixelPoint OriginPixel() const;
+  TIntPoint OriginPixel() const;
   // World point in the user frame: relative to the origin, y growing downwards.
   TFloatPoint WorldToUser(TFloatPoint p) const;
 
  private:
-  bool ZoomToBounds(int32_t left, int32_t top, int32_t right, int32_t bottom);
-  bool OverSurface(TPixelPoint p) const;
+  bool ZoomToBounds(const TIntRect& bounds);
+  bool OverSurface(TIntPoint p) const;
   double DeviceX(double worldX) const { return mirrored_ ? W_ - worldX : worldX; }
 
   int32_t W_ = kDefaultBoardWidth;
