@@ -164,15 +164,28 @@ TScrollStep TBoardView::AutoScroll(int32_t x, int32_t y) {
   return {hpos_ - oldH, vpos_ - oldV};
 }
 
+TDeviceMapping TBoardView::SurfaceMapping() const {
+  TDeviceMapping m;
+  m.zoom = zoom_;
+  m.mirrored = mirrored_;
+  m.boardWidth = W_;
+  return m;
+}
+
+TDeviceMapping TBoardView::VisibleMapping() const {
+  TDeviceMapping m = SurfaceMapping();
+  m.left = -hpos_;
+  m.top = -vpos_;
+  return m;
+}
+
 TFloatPoint TBoardView::DeviceToWorld(TIntPoint p, bool snap) const {
-  const double x = p.x / zoom_;
-  const TFloatPoint w{static_cast<float>(mirrored_ ? W_ - x : x), static_cast<float>(-p.y / zoom_)};
+  const TDeviceMapping m = SurfaceMapping();
+  const TFloatPoint w{static_cast<float>(m.WorldX(p.x)), static_cast<float>(m.WorldY(p.y))};
   return snap ? SnapToGrid(w) : w;
 }
 
-TIntPoint TBoardView::WorldToDevice(TFloatPoint p) const {
-  return {Rnd(DeviceX(p.x) * zoom_), Rnd(-static_cast<double>(p.y) * zoom_)};
-}
+TIntPoint TBoardView::WorldToDevice(TFloatPoint p) const { return SurfaceMapping().ToDevice(p.x, p.y); }
 
 TFloatPoint TBoardView::SnapToGrid(TFloatPoint p) const {
   const double g = grid_;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/float_point.h"
+#include "geom/device_mapping.h"
 #include "geom/int_point.h"
 #include "render/unit_mode.h"
 
@@ -123,6 +124,11 @@ class TBoardView {
   // Scrolls by one increment when (x, y) (surface pixels) is near an edge of
   // the visible part and the board continues beyond it; returns what scrolled.
   TScrollStep AutoScroll(int32_t x, int32_t y);
+
+  // The world -> pixel mapping of a canvas on the whole drawing surface, and
+  // of one on the visible part only (the surface shifted by the scroll positions).
+  TDeviceMapping SurfaceMapping() const;
+  TDeviceMapping VisibleMapping() const;
 
   // Surface pixel -> world, optionally snapped to the grid.
   TFloatPoint DeviceToWorld(TIntPoint p, bool snap) const;

@@ -289,6 +289,18 @@ TEST(Mapping, DeviceToWorldAndBack) {
   EXPECT_EQ(v.WorldToDevice({15600, -200}), (TIntPoint{100, 50}));
 }
 
+TEST(Mapping, VisiblePartIsTheSurfaceShiftedByTheScrollPositions) {
+  for (const bool mirrored : {false, true}) {
+    TBoardView v = DefaultView();
+    v.SetMirrored(mirrored);
+    v.SetZoom(0.25, false);
+    v.ScrollTo(30, 20);
+    const TFloatPoint w = v.DeviceToWorld({100, 50}, false);
+    EXPECT_EQ(v.SurfaceMapping().ToDevice(w.x, w.y), (TIntPoint{100, 50})) << mirrored;
+    EXPECT_EQ(v.VisibleMapping().ToDevice(w.x, w.y), (TIntPoint{70, 30})) << mirrored;
+  }
+}
+
 TEST(SnapToGrid, IsAnchoredAtTheOrigin) {
   struct Case {
     double grid;
