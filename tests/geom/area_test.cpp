@@ -7,6 +7,8 @@
 #include <numbers>
 #include <vector>
 
+#include "geom_test_util.h"
+
 namespace corvane {
 namespace {
 

@@ -3,10 +3,23 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "core/float_point.h"
 #include "core/objekt.h"
+
+#include "geom/int_point.h"
+
+namespace corvane {
+
+// Readable failure output for rectangles and points.
+inline void PrintTo(const TIntRect& r, std::ostream* os) {
+  *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
+inline void PrintTo(const TIntPoint& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
+
+}  // namespace corvane
 
 namespace corvane::test {
 
