@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -18,7 +19,9 @@ class ColourSchemeFile : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = fs::path(::testing::TempDir()) / ("colour_scheme_" + std::string(info->name()));
+    // Unique per process: several builds may run these tests at the same time.
+    dir_ = fs::path(::testing::TempDir()) /
+           ("colour_scheme_" + std::to_string(::getpid()) + "_" + std::string(info->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
