@@ -23,12 +23,6 @@ int32_t ClampScroll(int64_t pos, int32_t max) {
 
 }  // namespace
 
-double MaxZoom(int32_t boardWidth, int32_t boardHeight) {
-  const double largest = std::max({1.0, static_cast<double>(boardWidth), static_cast<double>(boardHeight)});
-  const double z = RoundEven(std::min(kZoomCeiling, kMaxSurfacePixels / largest) * kZoomQuantum) / kZoomQuantum;
-  return std::max(z, kLowestZoom);
-}
-
 void TBoardView::SetBoardSize(int32_t w, int32_t h) {
   W_ = std::max<int32_t>(w, 1);
   H_ = std::max<int32_t>(h, 1);
@@ -43,8 +37,6 @@ void TBoardView::SetVisibleSize(int32_t w, int32_t h) {
   visibleH_ = std::max<int32_t>(h, 0);
   ScrollTo(hpos_, vpos_);
 }
-
-double TBoardView::MaxZoom() const { return corvane::MaxZoom(W_, H_); }
 
 int32_t TBoardView::SurfaceWidth() const { return Rnd(zoom_ * W_ + 1.0); }
 int32_t TBoardView::SurfaceHeight() const { return Rnd(zoom_ * H_ + 1.0); }
@@ -65,7 +57,7 @@ void TBoardView::SetZoom(double z, bool keepCentre) {
   const double cx = RoundEven((hpos_ + visibleW_ / 2) / zoom_);
   const double cy = RoundEven((vpos_ + visibleH_ / 2) / zoom_);
   double next = Rnd(z * kZoomQuantum) / kZoomQuantum;  // NaN becomes 0, then the lower limit
-  next = std::max(next, kLowestZoom);
+  next = std::max(next, kMinZoom);
   next = std::min(next, MaxZoom());
   zoom_ = next;
   if (keepCentre)
@@ -139,10 +131,10 @@ void TBoardView::PushZoomHistory() { history_.push_back({hpos_, vpos_, zoom_}); 
 
 bool TBoardView::ZoomPrevious() {
   if (history_.empty()) return false;
-  const TZoomHistoryEntry e = history_.back();
+  const TZoomEntry e = history_.back();
   history_.pop_back();
   SetZoom(e.Zoom);
-  ScrollTo(e.HPos, e.VPos);
+  ScrollTo(e.ScrollX, e.ScrollY);
   return true;
 }
 

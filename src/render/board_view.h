@@ -14,19 +14,14 @@
 #include <utility>
 #include <vector>
 
+#include "core/board.h"
 #include "core/float_point.h"
+#include "core/view_state.h"
 #include "geom/device_mapping.h"
 #include "geom/int_point.h"
 #include "render/unit_mode.h"
 
 namespace corvane {
-
-struct TZoomHistoryEntry {
-  int32_t HPos = 0;
-  int32_t VPos = 0;
-  double Zoom = 0.0;
-  friend bool operator==(const TZoomHistoryEntry&, const TZoomHistoryEntry&) = default;
-};
 
 // Scroll change applied by AutoScroll, in pixels.
 struct TScrollStep {
@@ -37,7 +32,6 @@ struct TScrollStep {
 };
 
 inline constexpr double kStartZoom = 0.1;
-inline constexpr double kLowestZoom = 0.01;
 inline constexpr double kZoomCeiling = 5.0;
 // The drawing surface stays below this many pixels in both directions.
 inline constexpr double kMaxSurfacePixels = 64000.0;
@@ -53,9 +47,6 @@ inline constexpr int32_t kDefaultBoardWidth = 16000;
 inline constexpr int32_t kDefaultBoardHeight = 10000;
 inline constexpr double kDefaultGrid = 127.0;
 inline constexpr int kDefaultGridMark = 4;
-
-// min(5, 64000 / max(W, H)) rounded to 0.001, never below the lower zoom limit.
-double MaxZoom(int32_t boardWidth, int32_t boardHeight);
 
 class TBoardView {
  public:
@@ -74,7 +65,7 @@ class TBoardView {
   void SetMirrored(bool on) { mirrored_ = on; }
 
   double Zoom() const { return zoom_; }
-  double MaxZoom() const;
+  double MaxZoom() const { return MaxZoomForBoard(W_, H_); }
   int32_t SurfaceWidth() const;   // rnd(zoom * W + 1)
   int32_t SurfaceHeight() const;  // rnd(zoom * H + 1)
 
@@ -88,7 +79,7 @@ class TBoardView {
   // Sets both scroll positions, clamped to the scroll range.
   void ScrollTo(int32_t hpos, int32_t vpos);
 
-  // Sets the zoom: rounded to 0.001, limited to 0.01..MaxZoom, keeping the
+  // Sets the zoom: rounded to 0.001, limited to kMinZoom..MaxZoom, keeping the
   // world point at the centre of the visible part unless `keepCentre` is false
   // (the scroll positions are then only clamped to the new range).
   void SetZoom(double z, bool keepCentre = true);
@@ -117,9 +108,9 @@ class TBoardView {
   void PushZoomHistory();
   // "Zoom vorher": restores the last pushed view; false with an empty history.
   bool ZoomPrevious();
-  const std::vector<TZoomHistoryEntry>& ZoomHistory() const { return history_; }
+  const std::vector<TZoomEntry>& ZoomHistory() const { return history_; }
   // Each board keeps its own history; the window swaps it in on a board switch.
-  void SetZoomHistory(std::vector<TZoomHistoryEntry> history) { history_ = std::move(history); }
+  void SetZoomHistory(std::vector<TZoomEntry> history) { history_ = std::move(history); }
 
   // Scrolls by one increment when (x, y) (surface pixels) is near an edge of
   // the visible part and the board continues beyond it; returns what scrolled.
@@ -188,7 +179,7 @@ class TBoardView {
   TUnitMode unit_ = umMm;
   int32_t originX_ = 0;
   int32_t originY_ = 0;
-  std::vector<TZoomHistoryEntry> history_;
+  std::vector<TZoomEntry> history_;
 };
 
 }  // namespace corvane

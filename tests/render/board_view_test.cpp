@@ -25,7 +25,11 @@ TEST(MaxZoom, KeepsTheBoardBelow64000Pixels) {
       {16000, 10000, 4.0}, {1000, 500, 5.0},   {30000, 100, 2.133}, {50000, 50000, 1.28},
       {0, 0, 5.0},         {2000000000, 1, 0.01},  // never below the lower zoom limit
   };
-  for (const Case& c : cases) EXPECT_DOUBLE_EQ(MaxZoom(c.w, c.h), c.max) << c.w << "x" << c.h;
+  for (const Case& c : cases) {
+    TBoardView v;
+    v.SetBoardSize(c.w, c.h);
+    EXPECT_DOUBLE_EQ(v.MaxZoom(), c.max) << c.w << "x" << c.h;
+  }
 }
 
 TEST(SetZoom, RoundsToThousandthsAndLimits) {
