@@ -32,9 +32,6 @@ struct TScrollStep {
 };
 
 inline constexpr double kStartZoom = 0.1;
-inline constexpr double kZoomCeiling = 5.0;
-// The drawing surface stays below this many pixels in both directions.
-inline constexpr double kMaxSurfacePixels = 64000.0;
 inline constexpr double kZoomStep = 1.4;
 // Zooming out at the cursor stops once the zoom is at or below this.
 inline constexpr double kZoomOutStop = 0.0105;
