@@ -8,10 +8,8 @@ namespace corvane {
 
 using area_math::Clamp;
 using area_math::Cross;
-using area_math::IsConvexCCW;
 using area_math::OnSegment;
 using area_math::SegmentsMeet;
-using area_math::TwiceSignedArea;
 
 namespace {
 
@@ -50,8 +48,8 @@ TIntRect PathBox(std::span<const TIntPoint> pts) {
 bool ConvexMeet(std::span<const TIntPoint> a, std::span<const TIntPoint> b) {
   auto separatedByEdgeOf = [](std::span<const TIntPoint> p, std::span<const TIntPoint> q) {
     const std::size_t n = p.size();
-    for (std::size_t i = 0; i < n; ++i) {
-      const TIntPoint s = p[i], e = p[(i + 1) % n];
+    for (std::size_t j = n - 1, i = 0; i < n; j = i++) {
+      const TIntPoint s = p[j], e = p[i];
       bool allOutside = true;
       for (TIntPoint v : q) {
         if (Cross(s, e, v) >= 0) {
@@ -93,22 +91,71 @@ void Area::AppendPiece(std::span<const std::vector<TIntPoint>> paths, bool norma
     piece.box = firstBox ? b : UnionRect(piece.box, b);
     firstBox = false;
   }
-  piece.convex = paths.size() == 1 && normalised && IsConvexCCW(paths[0]);
+  piece.convex = false;  // several paths (outline and holes)
   box_ = pieces_.empty() ? piece.box : UnionRect(box_, piece.box);
   pieces_.push_back(piece);
 }
 
+void Area::Reserve(std::size_t points, std::size_t pieces) {
+  points_.reserve(points_.size() + points);
+  paths_.reserve(paths_.size() + pieces);
+  pieces_.reserve(pieces_.size() + pieces);
+}
+
 void Area::AddPolygon(std::span<const TIntPoint> points) {
-  std::vector<TIntPoint> path = CleanPath(points);
-  if (path.size() < 3) return;
-  if (AllCollinear(path)) return;
-  // A path that crosses itself may have a signed area of zero and still
-  // enclose something under the alternate rule.
-  if (TwiceSignedArea(path) < 0) std::reverse(path.begin(), path.end());
+  // The path is cleaned straight into the point store and dropped again when
+  // it turns out to enclose nothing.
+  const std::size_t first = points_.size();
+  points_.resize(first + points.size());
+  TIntPoint* out = points_.data() + first;
+  TIntRect box;
+  auto dropRepeats = [out, &box](std::size_t count) {
+    if (count == 0) return count;
+    std::size_t n = 1;
+    TIntPoint last = out[0];
+    box = {last.x, last.y, last.x, last.y};
+    for (std::size_t i = 1; i < count; ++i) {
+      const TIntPoint p = out[i];
+      if (p == last) continue;
+      out[n++] = last = p;
+      box.left = std::min(box.left, p.x);
+      box.right = std::max(box.right, p.x);
+      box.top = std::min(box.top, p.y);
+      box.bottom = std::max(box.bottom, p.y);
+    }
+    while (n > 1 && out[n - 1] == out[0]) --n;
+    return n;
+  };
+  std::copy(points.begin(), points.end(), out);
+  std::size_t n = dropRepeats(points.size());
+  const TIntRect lim{-kCoordinateLimit, -kCoordinateLimit, kCoordinateLimit, kCoordinateLimit};
+  if (n > 0 && !RectContainsRect(lim, box)) {
+    for (std::size_t i = 0; i < n; ++i) out[i] = Clamp(out[i]);
+    n = dropRepeats(n);
+  }
+  points_.resize(first + n);
+  const std::span<TIntPoint> path(points_.data() + first, n);
+  const area_math::PathFacts facts = area_math::AnalysePath(path);
+  if (n < 3 || facts.collinear) {
+    points_.resize(first);
+    return;
+  }
+  // Convex paths are stored counter-clockwise. The turning sense of any other
+  // path does not matter: it is filled by the alternate rule and normalised
+  // before a boolean operation.
+  if (facts.convex && facts.clockwise) std::reverse(path.begin(), path.end());
+
+  Piece piece;
+  piece.firstPath = static_cast<uint32_t>(paths_.size());
+  piece.pathCount = 1;
+  piece.box = box;
   // A convex path is simple; any other may cross itself and is normalised
   // only when a boolean operation needs it.
-  const bool convex = IsConvexCCW(path);
-  AppendPiece(std::span(&path, 1), convex);
+  piece.convex = facts.convex;
+  piece.normalised = facts.convex;
+  paths_.push_back({static_cast<uint32_t>(first), static_cast<uint32_t>(n)});
+  box_ = pieces_.empty() ? piece.box : UnionRect(box_, piece.box);
+  pieces_.push_back(piece);
 }
 
 void Area::AddPolygonSet(std::span<const std::vector<TIntPoint>> paths) {
@@ -149,8 +196,8 @@ bool Area::PieceContains(const Piece& piece, TIntPoint p) const {
   for (const Path& path : PiecePaths(piece)) {
     const auto pts = PathPoints(path);
     const std::size_t n = pts.size();
-    for (std::size_t i = 0; i < n; ++i) {
-      const TIntPoint a = pts[i], b = pts[(i + 1) % n];
+    for (std::size_t j = n - 1, i = 0; i < n; j = i++) {
+      const TIntPoint a = pts[j], b = pts[i];
       if (OnSegment(a, b, p)) return true;
       // Crossings of the ray from p towards +x, half-open in y.
       if (a.y <= p.y && b.y > p.y) {
@@ -178,12 +225,12 @@ bool Area::PiecesMeet(const Piece& a, const Area& otherArea, const Piece& b) con
     const auto ap = PathPoints(pa);
     for (const Path& pb : otherArea.PiecePaths(b)) {
       const auto bp = otherArea.PathPoints(pb);
-      for (std::size_t i = 0; i < ap.size(); ++i) {
-        const TIntPoint a0 = ap[i], a1 = ap[(i + 1) % ap.size()];
+      for (std::size_t j = ap.size() - 1, i = 0; i < ap.size(); j = i++) {
+        const TIntPoint a0 = ap[j], a1 = ap[i];
         const TIntRect ea = NormaliseRect({a0.x, a0.y, a1.x, a1.y});
         if (!RectsMeet(ea, b.box)) continue;
-        for (std::size_t j = 0; j < bp.size(); ++j)
-          if (SegmentsMeet(a0, a1, bp[j], bp[(j + 1) % bp.size()])) return true;
+        for (std::size_t l = bp.size() - 1, k = 0; k < bp.size(); l = k++)
+          if (SegmentsMeet(a0, a1, bp[l], bp[k])) return true;
       }
     }
   }
@@ -216,8 +263,8 @@ bool Area::TouchesRect(const TIntRect& r) const {
     for (const Piece& piece : pieces_)
       for (const Path& path : PiecePaths(piece)) {
         const auto pts = PathPoints(path);
-        for (std::size_t i = 0; i < pts.size(); ++i)
-          if (SegmentsMeet(a, b, pts[i], pts[(i + 1) % pts.size()])) return true;
+        for (std::size_t j = pts.size() - 1, i = 0; i < pts.size(); j = i++)
+          if (SegmentsMeet(a, b, pts[j], pts[i])) return true;
       }
     return false;
   }

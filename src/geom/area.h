@@ -41,6 +41,8 @@ class Area {
   void AddPolygonSet(std::span<const std::vector<TIntPoint>> paths);
   // Adds the pieces of another area.
   void Unite(const Area& other);
+  // Makes room for the given number of further vertices and pieces.
+  void Reserve(std::size_t points, std::size_t pieces);
 
   bool IsEmpty() const { return pieces_.empty(); }
   // Normalised bounding box; all zero for an empty area.

@@ -2,7 +2,7 @@
 // Exact integer predicates behind Area (internal to the geometry library).
 // Coordinates are clamped to +-Area::kCoordinateLimit (2^29): differences stay
 // below 2^30 and a cross product below 2^61, so int64 never overflows; sums of
-// many products (signed areas) use 128 bits.
+// many products would need more and are avoided.
 
 #include <algorithm>
 #include <cstdint>
@@ -46,50 +46,49 @@ inline bool SegmentsMeet(TIntPoint a, TIntPoint b, TIntPoint c, TIntPoint d) {
          (o4 == 0 && OnSegment(c, d, b));
 }
 
-// Twice the signed area (shoelace); positive for counter-clockwise in Y-up.
-inline __int128 TwiceSignedArea(std::span<const TIntPoint> pts) {
-  __int128 sum = 0;
-  const std::size_t n = pts.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const TIntPoint a = pts[i], b = pts[(i + 1) % n];
-    sum += static_cast<__int128>(a.x) * b.y - static_cast<__int128>(b.x) * a.y;
-  }
-  return sum;
-}
+// What one pass over a path (without repeated points) finds out.
+struct PathFacts {
+  bool collinear = true;   // no turn at all: the path encloses nothing
+  bool clockwise = false;  // every turn goes right (reverse it to get IsConvexCCW)
+  bool convex = false;     // turns one way only, never doubles back, winds once
+};
 
-// A counter-clockwise path without repeated points is convex when it never
-// turns right, never doubles back, and its edge directions change the sign of
-// their x and y components at most twice each (which rules out paths that
-// wind around more than once).
-inline bool IsConvexCCW(std::span<const TIntPoint> pts) {
+// 0 for directions in [0, pi) (pointing up, or straight right), 1 otherwise.
+inline int HalfPlane(int64_t dx, int64_t dy) { return (dy > 0 || (dy == 0 && dx > 0)) ? 0 : 1; }
+
+// The coordinates must lie within +-Area::kCoordinateLimit.
+inline PathFacts AnalysePath(std::span<const TIntPoint> pts) {
+  PathFacts f;
   const std::size_t n = pts.size();
-  if (n < 3) return false;
-  int xChanges = 0, yChanges = 0, lastX = 0, lastY = 0, firstX = 0, firstY = 0;
+  if (n < 3) return f;
+  bool left = false, right = false, reversal = false;
+  // Each turn of a one-way path is below pi, so its edge direction wraps once
+  // per revolution: the half plane of the direction changes twice per turn
+  // around. A convex path changes it exactly twice.
+  int halfPlaneChanges = 0;
+  // u: the edge into the current vertex b, v: the edge out of it.
+  TIntPoint b = pts[n - 1];
+  int64_t ux = static_cast<int64_t>(b.x) - pts[n - 2].x, uy = static_cast<int64_t>(b.y) - pts[n - 2].y;
+  int uHalf = HalfPlane(ux, uy);
   for (std::size_t i = 0; i < n; ++i) {
-    const TIntPoint a = pts[i], b = pts[(i + 1) % n], c = pts[(i + 2) % n];
-    const int64_t turn = Cross(a, b, c);
-    if (turn < 0) return false;
-    if (turn == 0) {
-      const int64_t dot = (static_cast<int64_t>(b.x) - a.x) * (static_cast<int64_t>(c.x) - b.x) +
-                          (static_cast<int64_t>(b.y) - a.y) * (static_cast<int64_t>(c.y) - b.y);
-      if (dot < 0) return false;
-    }
-    const int sx = Sign(static_cast<int64_t>(b.x) - a.x), sy = Sign(static_cast<int64_t>(b.y) - a.y);
-    if (sx != 0) {
-      if (lastX != 0 && sx != lastX) ++xChanges;
-      if (firstX == 0) firstX = sx;
-      lastX = sx;
-    }
-    if (sy != 0) {
-      if (lastY != 0 && sy != lastY) ++yChanges;
-      if (firstY == 0) firstY = sy;
-      lastY = sy;
-    }
+    const TIntPoint c = pts[i];
+    const int64_t vx = static_cast<int64_t>(c.x) - b.x, vy = static_cast<int64_t>(c.y) - b.y;
+    const int64_t turn = ux * vy - uy * vx;
+    if (turn > 0) left = true;
+    else if (turn < 0) right = true;
+    else if (ux * vx + uy * vy < 0) reversal = true;
+    const int vHalf = HalfPlane(vx, vy);
+    halfPlaneChanges += uHalf != vHalf;
+    b = c;
+    ux = vx;
+    uy = vy;
+    uHalf = vHalf;
   }
-  // Close the cycle: the last direction against the first.
-  if (lastX != 0 && firstX != lastX) ++xChanges;
-  if (lastY != 0 && firstY != lastY) ++yChanges;
-  return xChanges <= 2 && yChanges <= 2;
+  // Without repeated points, a path with no turn lies on one line.
+  f.collinear = !left && !right;
+  f.clockwise = right && !left;
+  f.convex = (left != right) && !reversal && halfPlaneChanges == 2;
+  return f;
 }
 
 }  // namespace corvane::area_math

@@ -29,6 +29,21 @@ const StepTable& Steps() {
   return table;
 }
 
+// rnd(base + k) for whole numbers k. Unless base lies exactly halfway
+// between two integers, the nearest integer to base + k is rnd(base) + k, so
+// one rounding serves every point of a cap.
+class ShiftedRound {
+ public:
+  explicit ShiftedRound(double base)
+      : base_(base), r_(Rnd(base)), exact_(std::abs(base) < (1 << 30) && base - std::floor(base) != 0.5) {}
+  int32_t operator()(int32_t k) const { return exact_ ? r_ + k : Rnd(base_ + k); }
+
+ private:
+  double base_;
+  int32_t r_;
+  bool exact_;
+};
+
 }  // namespace
 
 TCapsule CapsuleOutline(TFloatPoint a, TFloatPoint b, int32_t width, double scale) {
@@ -62,13 +77,14 @@ TCapsule CapsuleOutline(TFloatPoint a, TFloatPoint b, int32_t width, double scal
     u[i] = {Rnd(sinSum * hw), Rnd(cosSum * hw)};
   }
 
+  const ShiftedRound rax(ax), ray(ay), rbx(bx), rby(by);
   TCapsule out;
   int k = 0;
   out[k++] = {Rnd(ax - o), Rnd(ay + n)};
-  for (int i = 1; i <= 7; ++i) out[k++] = {Rnd(ax + u[i].x), Rnd(ay - u[i].y)};
+  for (int i = 1; i <= 7; ++i) out[k++] = {rax(u[i].x), ray(-u[i].y)};
   out[k++] = {Rnd(ax + o), Rnd(ay - n)};
   out[k++] = {Rnd(bx + o), Rnd(by - n)};
-  for (int i = 1; i <= 7; ++i) out[k++] = {Rnd(bx - u[i].x), Rnd(by + u[i].y)};
+  for (int i = 1; i <= 7; ++i) out[k++] = {rbx(-u[i].x), rby(u[i].y)};
   out[k++] = {Rnd(bx - o), Rnd(by + n)};
   return out;
 }

@@ -44,6 +44,10 @@ class RegionBuilder {
 
   void Capsule(TFloatPoint a, TFloatPoint b, int32_t width) {
     const TCapsule c = CapsuleOutline(a, b, width, scale_);
+    if (!map_) {
+      out_.AddPolygon(c);
+      return;
+    }
     buffer_.clear();
     for (TIntPoint p : c) buffer_.push_back(Target(p.x, p.y));
     out_.AddPolygon(buffer_);
@@ -57,6 +61,8 @@ class RegionBuilder {
   }
 
   void Disc(double cx, double cy, double r) { Ellipse(cx, cy, r, r); }
+
+  void Reserve(std::size_t points, std::size_t pieces) { out_.Reserve(points, pieces); }
 
   void Ring(double cx, double cy, double outer, double inner) {
     std::vector<std::vector<TIntPoint>> paths(2);
@@ -160,6 +166,8 @@ void AddPad(const TObjekt& e, RegionBuilder& b) {
 void AddSegments(const TObjekt& e, RegionBuilder& b, bool closed) {
   const std::vector<TFloatPoint>& p = e.Punkte;
   if (p.size() < 2) return;
+  const std::size_t capsules = closed ? p.size() : p.size() - 1;
+  b.Reserve(capsules * std::tuple_size_v<TCapsule>, capsules);
   for (std::size_t i = 0; i + 1 < p.size(); ++i) b.Capsule(p[i], p[i + 1], e.Wert1);
   if (closed) b.Capsule(p.back(), p.front(), e.Wert1);
 }
