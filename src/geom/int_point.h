@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace corvane {
 
@@ -52,9 +53,14 @@ inline bool RectContainsRect(const TIntRect& outer, const TIntRect& inner) {
          inner.bottom <= outer.bottom;
 }
 
-// The rectangle grown by d on every side (normalised input, d may be negative).
-inline TIntRect GrowRect(const TIntRect& r, int32_t d) {
-  return {r.left - d, r.top - d, r.right + d, r.bottom + d};
+// The rectangle grown by d on every side (normalised input, d may be
+// negative); edges saturate at the int32 range.
+inline TIntRect GrowRect(const TIntRect& r, int64_t d) {
+  auto edge = [](int64_t v) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+  };
+  return {edge(r.left - d), edge(r.top - d), edge(r.right + d), edge(r.bottom + d)};
 }
 
 }  // namespace corvane
