@@ -10,9 +10,7 @@
 
 namespace corvane {
 
-namespace {
-
-bool ReadElement(LayParser& p, TObjekt& e) {
+bool ReadElementV0(LayParser& p, TObjekt& e) {
   const std::size_t at = p.In().Offset();
   const uint8_t* record = nullptr;
   if (!p.Take(kRecordSizeV0, "Typ", record)) return false;
@@ -40,8 +38,6 @@ bool ReadElement(LayParser& p, TObjekt& e) {
   return CheckElement(p, e, at);
 }
 
-}  // namespace
-
 bool ReadBoardV0(LayParser& p, TPlatine& board) {
   const std::size_t at = p.In().Offset();
   if (!p.Get(board.Kopf.Breite, "Breite") || !p.Get(board.Kopf.Hoehe, "Hoehe")) return false;
@@ -58,7 +54,7 @@ bool ReadBoardV0(LayParser& p, TPlatine& board) {
   list.Reserve(static_cast<std::size_t>(count));
   for (int32_t i = 0; i < count; ++i) {
     p.SetElement(i);
-    if (!ReadElement(p, list.Add(TObjekt{}))) return false;
+    if (!ReadElementV0(p, list.Add(TObjekt{}))) return false;
   }
   p.SetElement(-1);
 

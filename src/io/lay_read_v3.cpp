@@ -39,7 +39,9 @@ bool ReadStrokesV4(LayParser& p, TObjekt& text) {
   return true;
 }
 
-bool ReadElement(LayParser& p, TObjekt& e) {
+}  // namespace
+
+bool ReadElementV3(LayParser& p, TObjekt& e) {
   const bool v4 = p.Version() == 4;
   const std::size_t at = p.In().Offset();
   const uint8_t* record = nullptr;
@@ -60,6 +62,8 @@ bool ReadElement(LayParser& p, TObjekt& e) {
   if (e.Typ == otLoetauge && !p.Get(e.Partner, "Partner")) return false;
   return CheckElement(p, e, at);
 }
+
+namespace {
 
 bool ReadHeader(LayParser& p, TPlatinenKopf& h) {
   const bool v4 = p.Version() == 4;
@@ -95,7 +99,7 @@ bool ReadBoardV3(LayParser& p, TPlatine& board) {
   for (int32_t i = 0; i < count; ++i) {
     p.SetElement(i);
     TObjekt& e = list.Add(TObjekt{});
-    if (!ReadElement(p, e)) return false;
+    if (!ReadElementV3(p, e)) return false;
     ids.push_back(e.Id());
   }
   // Connection lists: version 3 stores them for pads, version 4 for pads and SMD pads.

@@ -39,7 +39,9 @@ bool ReadStrokes(LayParser& p, TObjekt& text) {
   return true;
 }
 
-bool ReadElement(LayParser& p, TObjekt& e) {
+}  // namespace
+
+bool ReadElementV5(LayParser& p, TObjekt& e) {
   const std::size_t at = p.In().Offset();
   const uint8_t* image = nullptr;
   if (!p.Take(kElementDiskSize, "Typ", image)) return false;
@@ -70,8 +72,6 @@ bool ReadElement(LayParser& p, TObjekt& e) {
   return CheckElement(p, e, at);
 }
 
-}  // namespace
-
 bool ReadBoardV5(LayParser& p, TPlatine& board) {
   if (!p.ShortString(kBoardNameLength, board.Name, "Name")) return false;
   const std::size_t headerAt = p.In().Offset();
@@ -91,7 +91,7 @@ bool ReadBoardV5(LayParser& p, TPlatine& board) {
   for (int32_t i = 0; i < count; ++i) {
     p.SetElement(i);
     TObjekt& e = list.Add(TObjekt{});
-    if (!ReadElement(p, e)) return false;
+    if (!ReadElementV5(p, e)) return false;
     ids.push_back(e.Id());
   }
   for (std::size_t i = 0; i < list.size(); ++i) {

@@ -15,6 +15,16 @@ bool ReadBoardV3(LayParser& p, TPlatine& board);
 // Versions 0..2: the single board of the file: width, height and elements.
 bool ReadBoardV0(LayParser& p, TPlatine& board);
 
+// One element block of each version at the parser's position, checked with
+// CheckElement (used by the board readers and the macro reader). Version 5:
+// disk image, Text, Name, groups, points or strokes. Versions 3 and 4
+// (p.Version()): the old record, (version 4: Text,) groups, points, strokes
+// and a pad's twin index in Partner. Versions 0..2: the old record, (version
+// 2: groups,) points of zones and tracks.
+bool ReadElementV5(LayParser& p, TObjekt& e);
+bool ReadElementV3(LayParser& p, TObjekt& e);
+bool ReadElementV0(LayParser& p, TObjekt& e);
+
 // Shared by the readers: fails with BadValue when an element or the header
 // holds a value later code cannot work with.
 bool CheckElement(LayParser& p, const TObjekt& e, std::size_t offset);

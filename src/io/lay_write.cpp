@@ -24,7 +24,9 @@ void PutImage(ByteWriter& w, const TObjekt& e) {
   w.PutBytes(image.data(), image.size());
 }
 
-void PutElement(ByteWriter& w, const TObjekt& e) {
+}  // namespace
+
+void PutElementBlock(ByteWriter& w, const TObjekt& e) {
   PutImage(w, e);
   w.PutLongString(e.Text, kElementStringLength);
   w.PutLongString(e.Name, kElementStringLength);
@@ -49,13 +51,15 @@ void PutElement(ByteWriter& w, const TObjekt& e) {
   }
 }
 
+namespace {
+
 void PutBoard(ByteWriter& w, const TPlatine& board) {
   const ElementList& list = board.Elemente;
   w.PutShortString(board.Name, kBoardNameLength);
   const BoardHeaderImage header = EncodeBoardHeader(board.Kopf);
   w.PutBytes(header.data(), header.size());
   w.Put<int32_t>(static_cast<int32_t>(list.size()));
-  for (const TObjekt& e : list) PutElement(w, e);
+  for (const TObjekt& e : list) PutElementBlock(w, e);
   std::vector<int32_t> indices;
   for (const TObjekt& e : list) {
     if (!IsAnyPad(e)) continue;

@@ -6,6 +6,7 @@
 
 #include "core/board.h"
 #include "core/project.h"
+#include "io/byte_writer.h"
 
 namespace corvane {
 
@@ -16,5 +17,9 @@ namespace corvane {
 // are no longer in the board are written as -1 for autoroute links and left
 // out of connection lists.
 std::vector<uint8_t> EncodeLayout(const TProject& project);
+
+// One version-5 element block (disk image, Text, Name, groups, points or
+// strokes), as project and macro files store it.
+void PutElementBlock(ByteWriter& w, const TObjekt& e);
 
 }  // namespace corvane
