@@ -55,9 +55,14 @@ TEST_F(LayFile, VersionWords) {
     int version = -1;
     const IoError e = CheckLayoutFile(Path("v.lay"), &version);
     EXPECT_EQ(e.Kind, c.kind) << e.Describe();
-    if (c.kind == IoErrorKind::None) EXPECT_EQ(version, c.version);
-    if (c.kind == IoErrorKind::NewerVersion) EXPECT_EQ(e.Version, c.version);
-    EXPECT_EQ(e.File, c.kind == IoErrorKind::None ? "" : Path("v.lay"));
+    if (c.kind == IoErrorKind::None) {
+      EXPECT_EQ(version, c.version);
+    } else {
+      EXPECT_EQ(e.File, Path("v.lay"));
+    }
+    if (c.kind == IoErrorKind::NewerVersion) {
+      EXPECT_EQ(e.Version, c.version);
+    }
     TProject p;
     EXPECT_EQ(LoadLayout(Path("v.lay"), p, {}).Error.Kind,
               c.kind == IoErrorKind::None ? IoErrorKind::EndsEarly : c.kind);
