@@ -141,6 +141,10 @@ TEST(Area, RingsAndIslands) {
   EXPECT_TRUE(ring.Contains({20, 50}));  // the hole's edge belongs to the ring
   EXPECT_FALSE(ring.Intersects(Square(30, 30, 70, 70)));
   EXPECT_TRUE(ring.Intersects(Square(30, 30, 80, 70)));
+  // Wholly inside the ring's body, no edges meeting: found from either side.
+  EXPECT_TRUE(ring.Intersects(Square(5, 5, 10, 10)));
+  EXPECT_TRUE(Square(5, 5, 10, 10).Intersects(ring));
+  EXPECT_FALSE(Square(40, 40, 60, 60).Intersects(ring));
   EXPECT_DOUBLE_EQ(ring.Size(), 10000.0 - 3600.0);
 
   // The same by difference, then an island in the hole.

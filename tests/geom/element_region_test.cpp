@@ -183,6 +183,9 @@ TEST(ElementRegion, CircleAndArcShapes) {
     EXPECT_EQ(ElementRegion(filledArc).Contains(c.p), c.filledArc);
     EXPECT_EQ(ElementRegion(disc).Contains(c.p), c.disc);
   }
+  // Equal start and stop angles give the full ring, whatever the angle.
+  const Area full = ElementRegion(test::Circle({0, 0}, 100, 60, 123, 123));
+  for (int deg = 0; deg < 360; deg += 45) EXPECT_TRUE(full.Contains(RoundPoint(PointOnCircle({0, 0}, deg, 80))));
   // Degenerate circles are empty, not failures.
   EXPECT_TRUE(ElementRegion(test::Circle({0, 0}, 0, 0, 0, 0)).IsEmpty());
   EXPECT_TRUE(ElementRegion(test::Circle({0, 0}, 50, 50, 0, 0)).IsEmpty());
