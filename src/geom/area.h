@@ -51,9 +51,10 @@ class Area {
   std::size_t PieceCount() const { return pieces_.size(); }
 
   bool Contains(TIntPoint p) const;
-  // The closed rectangle (normalised) and the area share a point.
+  // The closed rectangle and the area share a point.
   bool TouchesRect(const TIntRect& r) const;
-  // The closed rectangle (normalised) lies completely inside the area.
+  // The closed rectangle lies completely inside the area. A rectangle without
+  // area (a segment or a point) counts as inside when both its end points are.
   bool ContainsRect(const TIntRect& r) const;
   // The two closed sets share a point.
   bool Intersects(const Area& other) const;

@@ -31,6 +31,10 @@ void TurnPoints(TObjekt& e, TFloatPoint pivot, double deg) {
 
 float Reflect(float v, double axis) { return static_cast<float>(2 * axis - v); }
 
+// rnd(deg) brought into -359..359; angles are taken modulo 360 anyway, and
+// this keeps damaged or huge values from overflowing.
+int WholeTurn(double deg) { return Rnd(deg) % 360; }
+
 bool StandingAngle(double angle) {
   const int a = Rnd(angle);
   return (a > 45 && a < 135) || (a > 225 && a < 315);
@@ -113,11 +117,11 @@ void RotateElement(TObjekt& e, TFloatPoint pivot, double deg) {
       break;
     case otKreis:
       TurnPosition(e, pivot, deg);
-      e.Wert2 = NormaliseDegrees(e.Wert2 - Rnd(deg));
-      e.Wert1 = NormaliseDegrees(e.Wert1 - Rnd(deg));
+      e.Wert2 = NormaliseDegrees(NormaliseDegrees(e.Wert2) - WholeTurn(deg));
+      e.Wert1 = NormaliseDegrees(NormaliseDegrees(e.Wert1) - WholeTurn(deg));
       break;
     case otText:
-      e.Wert3 = NormaliseDegrees(e.Wert3 + Rnd(deg));
+      e.Wert3 = NormaliseDegrees(NormaliseDegrees(e.Wert3) + WholeTurn(deg));
       TurnPosition(e, pivot, deg);
       for (TObjekt& s : e.Striche) RotateElement(s, pivot, deg);
       break;
@@ -126,7 +130,7 @@ void RotateElement(TObjekt& e, TFloatPoint pivot, double deg) {
       const TFloatPoint second = RotatePoint({e.Mass1, e.Mass2}, pivot, -90);
       e.Mass1 = second.x;
       e.Mass2 = second.y;
-      e.Wert2 = NormaliseDegrees(e.Wert2 + 90);
+      e.Wert2 = NormaliseDegrees(NormaliseDegrees(e.Wert2) + 90);
       break;
     }
     default:
@@ -151,8 +155,8 @@ void MirrorElementX(TObjekt& e, double x0) {
       break;
     case otKreis: {
       e.X = static_cast<float>(e.X + Rnd(2 * (x0 - e.X)));
-      const int start = NormaliseDegrees(180 - e.Wert2);
-      const int stop = NormaliseDegrees(180 - e.Wert1);
+      const int start = NormaliseDegrees(180 - NormaliseDegrees(e.Wert2));
+      const int stop = NormaliseDegrees(180 - NormaliseDegrees(e.Wert1));
       e.Wert2 = stop;
       e.Wert1 = start;
       break;
@@ -161,7 +165,7 @@ void MirrorElementX(TObjekt& e, double x0) {
       e.Schalter1 = e.Schalter1 ? 0 : 1;
       e.X = Reflect(e.X, x0);
       for (TObjekt& s : e.Striche) MirrorElementX(s, x0);
-      e.Wert3 = NormaliseDegrees(360 - e.Wert3);
+      e.Wert3 = NormaliseDegrees(360 - NormaliseDegrees(e.Wert3));
       break;
     case otFontText: {
       const float x = Reflect(e.X, x0);
@@ -202,7 +206,7 @@ void MirrorElementY(TObjekt& e, double y0) {
       e.Schalter2 = e.Schalter2 ? 0 : 1;
       e.Y = Reflect(e.Y, y0);
       for (TObjekt& s : e.Striche) MirrorElementY(s, y0);
-      e.Wert3 = NormaliseDegrees(360 - e.Wert3);
+      e.Wert3 = NormaliseDegrees(360 - NormaliseDegrees(e.Wert3));
       break;
     case otFontText: {
       const float y = Reflect(e.Y, y0);

@@ -266,3 +266,30 @@ TEST(MoveElement, EveryKindMovesWhole) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+TEST(Transforms, DamagedAnglesAndHugeTurnsStayInRange) {
+  TObjekt arc = test::Circle({0, 0}, 60, 40, -2147483647 - 1, 2147483647);
+  TObjekt text;
+  text.Typ = otText;
+  text.Wert3 = 2147483647;
+  TObjekt font;
+  font.Typ = otFontText;
+  font.Wert2 = 2147483647;
+  for (double deg : {1e12, -1e12, 725.0}) {
+    RotateElement(arc, {0, 0}, deg);
+    RotateElement(text, {0, 0}, deg);
+    RotateElement(font, {0, 0}, deg);
+  }
+  MirrorElementX(arc, 0);
+  MirrorElementY(text, 0);
+  for (int a : {arc.Wert1, arc.Wert2, text.Wert3, font.Wert2}) {
+    EXPECT_GE(a, 0);
+    EXPECT_LT(a, 360);
+  }
+}
+
+}  // namespace
+}  // namespace corvane
