@@ -36,6 +36,7 @@ std::size_t CountFontTexts(const TProject& project) {
 std::size_t ConvertFontTexts(TProject& project, const TFontTextOptions& options) {
   const std::size_t count = CountFontTexts(project);
   if (count == 0 || !options.Ask || !options.Ask(count)) return 0;
+  TUndoSuppression noSnapshots(options.Undo);
   const int shown = project.ActiveIndex();
   std::size_t made = 0;
   for (std::size_t b = 0; b < project.BoardCount(); ++b) {

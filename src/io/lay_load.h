@@ -9,6 +9,7 @@
 
 #include "core/objekt.h"
 #include "core/project.h"
+#include "core/undo.h"
 #include "io/io_error.h"
 #include "io/recent_files.h"
 
@@ -26,6 +27,8 @@ struct TFontTextOptions {
   std::function<bool(std::size_t count)> Ask;
   double ScreenPpi = 96.0;                // screen resolution, pixels per inch
   int32_t Freistanz = kDefaultClearance;  // current clearance setting
+  // Suppressed while converting, so no undo snapshot is taken meanwhile.
+  TUndoControl* Undo = nullptr;
 };
 
 struct TLoadOptions {
