@@ -30,13 +30,14 @@ const char* KindText(IoErrorKind kind) {
 }  // namespace
 
 std::string IoError::Describe() const {
-  std::string s = "\"" + File + "\": " + KindText(Kind);
-  if (Kind == IoErrorKind::NewerVersion) s += " (Version " + std::to_string(Version) + ")";
-  if (Board >= 0) s += ", board " + std::to_string(Board + 1);
-  if (Element >= 0) s += ", element " + std::to_string(Element + 1);
-  if (!Field.empty()) s += ", " + Field;
-  if (Offset >= 0) s += ", byte offset " + std::to_string(Offset);
-  if (!Detail.empty()) s += " (" + Detail + ")";
+  std::string s;
+  s.append("\"").append(File).append("\": ").append(KindText(Kind));
+  if (Kind == IoErrorKind::NewerVersion) s.append(" (Version ").append(std::to_string(Version)).append(")");
+  if (Board >= 0) s.append(", board ").append(std::to_string(Board + 1));
+  if (Element >= 0) s.append(", element ").append(std::to_string(Element + 1));
+  if (!Field.empty()) s.append(", ").append(Field);
+  if (Offset >= 0) s.append(", byte offset ").append(std::to_string(Offset));
+  if (!Detail.empty()) s.append(" (").append(Detail).append(")");
   return s;
 }
 
