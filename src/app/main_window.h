@@ -1,0 +1,267 @@
+#pragma once
+// MainWindow: the program's one main window. It owns the project, the tool
+// state and the settings; builds the menus, the tool bar, the mode buttons,
+// the board tabs, the layer controls and the status bar with its help line;
+// carries out the file and board commands; and reads the settings at start
+// and writes them back at shutdown.
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+#include "app/message_box.h"
+#include "core/clipboard.h"
+#include "core/project.h"
+#include "edit/command_states.h"
+#include "edit/hotkeys.h"
+#include "edit/keyboard.h"
+#include "edit/tool_mode.h"
+#include "io/colour_scheme.h"
+#include "io/settings.h"
+
+class QAction;
+class QActionGroup;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QRadioButton;
+class QTabBar;
+class QToolButton;
+
+namespace corvane {
+
+class InfoWindow;
+
+// Where the window keeps its files and what it does at start and end.
+struct TMainWindowOptions {
+  QString ProgramFolder;  // the settings, language and colour files; empty: ProgramFolder()
+  QString ConfigFolder;   // written files when the program folder is read-only; empty: ConfigFolder()
+  bool ShowSplash = true;
+  bool WriteSettingsOnClose = true;
+};
+
+// The commands of the menus and the tool bar, in menu order.
+struct TMainActions {
+  // "&File"
+  QAction* New = nullptr;
+  QAction* Open = nullptr;
+  QAction* Save = nullptr;
+  QAction* SaveAs = nullptr;
+  QAction* SaveAsMacro = nullptr;
+  QAction* AutoSave = nullptr;
+  QAction* ExportGerber = nullptr;
+  QAction* ExportDrill = nullptr;
+  QAction* ExportBitmap = nullptr;
+  QAction* ExportJpg = nullptr;
+  QAction* ExportGif = nullptr;
+  QAction* ExportEmf = nullptr;
+  QAction* IsolationMilling = nullptr;
+  QAction* OutlineMilling = nullptr;
+  QAction* Directories = nullptr;
+  QAction* PrinterSetup = nullptr;
+  QAction* Print = nullptr;
+  QAction* RecentSeparator = nullptr;
+  std::array<QAction*, 4> Recent{};
+  QAction* Exit = nullptr;
+  // "&Edit"
+  QAction* Undo = nullptr;
+  QAction* Redo = nullptr;
+  QAction* Copy = nullptr;
+  QAction* Cut = nullptr;
+  QAction* Paste = nullptr;
+  QAction* Duplicate = nullptr;
+  QAction* Tile = nullptr;
+  QAction* Delete = nullptr;
+  QAction* SelectAll = nullptr;
+  // "&Board"
+  QAction* AddBoard = nullptr;
+  QAction* BoardProperties = nullptr;
+  QAction* CopyBoard = nullptr;
+  QAction* DeleteBoard = nullptr;
+  QAction* BoardToEnd = nullptr;
+  QAction* BoardToFront = nullptr;
+  QAction* BoardRight = nullptr;
+  QAction* BoardLeft = nullptr;
+  QAction* ImportBoards = nullptr;
+  // "F&unctions"
+  QAction* Rotate = nullptr;
+  QAction* MirrorHorizontal = nullptr;
+  QAction* MirrorVertical = nullptr;
+  QAction* BuildGroup = nullptr;
+  QAction* SplitGroup = nullptr;
+  QAction* ChangeBoardSide = nullptr;
+  QMenu* SetToLayer = nullptr;
+  QAction* AdjustToGrid = nullptr;
+  QAction* RemoveConnections = nullptr;
+  QAction* DeleteOutside = nullptr;
+  QAction* ResetSolderMask = nullptr;
+  // "&Options"
+  QAction* GeneralSettings = nullptr;
+  QAction* ShowProperties = nullptr;
+  QAction* ShowDrc = nullptr;
+  QAction* ShowMacros = nullptr;
+  QAction* ScannedCopy = nullptr;
+  QAction* GroundPlane = nullptr;
+  QAction* ZoomBoard = nullptr;
+  QAction* ZoomObjects = nullptr;
+  QAction* ZoomSelection = nullptr;
+  QAction* ZoomPrevious = nullptr;
+  QAction* Repaint = nullptr;
+  QAction* ProjectInfo = nullptr;
+  QAction* ListDrillings = nullptr;
+  QAction* FootprintWizard = nullptr;
+  // "&?"
+  QAction* HelpIndex = nullptr;
+  QAction* InternetUpdate = nullptr;
+  QAction* Info = nullptr;
+  // Tool bar buttons without a menu entry of their own.
+  QAction* AlignElements = nullptr;
+  QAction* ZoomFunctions = nullptr;
+  QAction* ShowProjectInfo = nullptr;
+  QAction* Transparent = nullptr;
+};
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `asker` answers the message boxes and file choosers (the real dialogs when null).
+  explicit MainWindow(const TMainWindowOptions& options = {}, std::unique_ptr<TAsker> asker = nullptr,
+                      QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Start-up step 3: the file named by the joined command-line arguments.
+  void OpenCommandLineFile(const QString& joinedArguments);
+
+  TProject& Project() { return project_; }
+  const TMainActions& Actions() const { return actions_; }
+  QTabBar* BoardTabs() const { return tabs_; }
+  ToolMode Mode() const { return mode_; }
+  const TSettings& Settings() const { return settings_; }
+  const QString& SettingsWritePath() const { return settingsWritePath_; }
+  QString HelpLine() const;
+  QToolButton* LayerVisibleButton(int layer) const { return visibleButtons_.at(layer - 1); }
+  QRadioButton* ActiveLayerButton(int layer) const { return activeButtons_.at(layer - 1); }
+  QToolButton* ModeButton(ToolMode mode) const;
+  QWidget* DrawingArea() const { return drawingArea_; }
+  QTimer& AutoSaveTimer() { return autoSaveTimer_; }
+  TZwischenablage& Clipboard() { return clipboard_; }
+
+  // Opens a project file as "&Open..." does after its dialog; `fromRecent`
+  // chooses the recent-files wording of "File not found". Returns whether
+  // the project was replaced.
+  bool OpenProjectFile(const QString& path, bool fromRecent);
+  // The question about unsaved changes; true when the replacing may go on.
+  bool ConfirmReplace();
+  // "&Save" and "S&ave as..."; true when the file was written.
+  bool SaveProject();
+  bool SaveProjectAs();
+  // Runs the automatic backup once (what the timer does).
+  void RunAutoBackup();
+
+  // After every change of the element list, the selection, the boards, the
+  // stacks or the clipboard.
+  void RefreshCommandStates();
+  // Title, tabs, layer controls and command states after the project changed.
+  void RefreshAll();
+
+  // A key pressed in the drawing area, through the keyboard handler.
+  // Returns whether the key was taken.
+  bool HandleDrawingAreaKey(int qtKey, Qt::KeyboardModifiers modifiers);
+  void SetMode(ToolMode mode);
+
+  // Closes without the question about unsaved changes (tests).
+  void SetSkipCloseQuestion(bool skip) { skipCloseQuestion_ = skip; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // Start-up
+  void ReadStartupFiles();
+  void ApplySettings();
+  void CollectSettings();
+  void WriteSettingsBack();
+  // Building (main_window_menus.cpp)
+  void BuildMenus();
+  void BuildToolBar();
+  void BuildModeButtons();
+  void BuildStatusBar();
+  void BuildCentre();
+  QAction* MakeAction(const QString& caption, const QString& hint, const char* name);
+  void SetHint(QObject* target, const QString& hint);
+  // Files (main_window_files.cpp)
+  void NewProject();
+  void OpenWithDialog();
+  void ImportBoards();
+  void OpenRecent(int index);
+  void RefreshRecentFiles();
+  void ShowLoadOutcome(const struct TLoadResult& result);
+  bool SaveTo(const QString& path);
+  void RememberFolder(const QString& file);
+  QString StartFolder() const;
+  void ShowAutoSaveDialog();
+  // Boards and layers (main_window_boards.cpp)
+  void RefreshTabs();
+  void TabClicked(int index);
+  void AddBoardCommand();
+  void CopyBoardCommand();
+  void DeleteBoardCommand();
+  void MoveBoardCommand(bool (TProject::*move)());
+  void ShowBoardTabMenu(const QPoint& pos);
+  void RefreshLayerControls();
+  void LayerVisibleClicked(int layer);
+  void ActiveLayerClicked(int layer);
+  void GroundPlaneClicked(bool pressed);
+  void GroundPlaneMenu();
+  void ShowProjectInfoWindow();
+  void ShowLayerInfoWindow();
+  // Rest
+  void UpdateTitle();
+  void ShowInfoWindow();
+  void CloseSplash();
+  QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
+                                  const QString& caption = QString());
+  TKeyContext KeyContext() const;
+  void ApplyModeCursor();
+  TFarbschema CurrentScheme() const;
+
+  TMainWindowOptions options_;
+  std::unique_ptr<TAsker> asker_;
+  int language_ = 0;
+  TProject project_;
+  TZwischenablage clipboard_;
+  TSettings settings_;
+  std::array<TFarbschema, 1 + kUserSchemeCount> schemes_{};
+  THotkeys hotkeys_;
+  ToolMode mode_ = ToolMode::Edit;
+  TToolSizes sizes_;
+  TCommandStates states_;
+  QString programFolder_;
+  QString configFolder_;
+  QString settingsWritePath_;
+  QString lastFolder_;
+  QTimer autoSaveTimer_;
+  QTimer splashTimer_;
+  InfoWindow* splash_ = nullptr;
+  bool skipCloseQuestion_ = false;
+  bool shownOnce_ = false;
+  bool painted_ = false;
+
+  TMainActions actions_;
+  QActionGroup* modeGroup_ = nullptr;
+  std::array<QToolButton*, 15> modeButtons_{};
+  QTabBar* tabs_ = nullptr;
+  QWidget* drawingArea_ = nullptr;
+  QLabel* helpLine_ = nullptr;
+  std::array<QToolButton*, 7> visibleButtons_{};
+  std::array<QRadioButton*, 7> activeButtons_{};
+  QToolButton* groundPlaneButton_ = nullptr;
+  QToolButton* layerInfoButton_ = nullptr;
+};
+
+}  // namespace corvane
