@@ -23,9 +23,11 @@ inline constexpr std::size_t kRecordSizeV4 = 75;
 inline constexpr std::size_t kHeaderSizeV3 = 482;
 inline constexpr std::size_t kHeaderSizeV4 = 490;
 
-// Sanity limits for values read from files: coordinates, sizes and widths in
-// world units (100 m) and group ids. Beyond them later arithmetic would overflow.
-inline constexpr double kMaxFileCoordinate = 1.0e7;
+// Sanity limits for values read from files: coordinates and sizes in world
+// units (the geometry's own limit, 2^29, about 5 km), widths in world units
+// (100 m) and group ids. Beyond them geometry is clamped and later integer
+// arithmetic would overflow.
+inline constexpr double kMaxFileCoordinate = 536870912.0;
 inline constexpr int32_t kMaxFileWidth = 10000000;
 inline constexpr int32_t kMaxGroupId = 0x3FFFFFFF;
 

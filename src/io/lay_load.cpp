@@ -7,7 +7,9 @@
 #include "geom/font_text_conversion.h"
 #include "io/board_cleanup.h"
 #include "io/file_bytes.h"
+#include "io/lay_format.h"
 #include "io/lay_parse.h"
+#include "io/value_checks.h"
 
 namespace corvane {
 
@@ -33,6 +35,34 @@ std::size_t CountFontTexts(const TProject& project) {
   return n;
 }
 
+namespace {
+
+// Converts the font texts of one list in list order. A new text that a
+// project file could not hold (a font height so large that the strokes leave
+// the coordinates the readers accept) is removed like one without strokes,
+// so a converted project can always be saved and opened again.
+std::size_t ConvertFontTextsOfBoard(ElementList& list, const TTextEditorState& editor, double ppi) {
+  std::size_t made = 0;
+  std::size_t i = 0;
+  while (i < list.size()) {
+    if (list[i].Typ != otFontText) {
+      ++i;
+      continue;
+    }
+    // The font text leaves position i; the next element moves into it.
+    const FontTextConversion done = ConvertFontText(list, i, editor, ppi);
+    if (done == FontTextConversion::BadResolution || done == FontTextConversion::NoFontText) break;
+    if (done != FontTextConversion::Converted) continue;
+    if (FindBadElementValue(list.back(), kLayVersionCurrent))
+      list.Erase(list.size() - 1);
+    else
+      ++made;
+  }
+  return made;
+}
+
+}  // namespace
+
 std::size_t ConvertFontTexts(TProject& project, const TFontTextOptions& options) {
   const std::size_t count = CountFontTexts(project);
   if (count == 0 || !options.Ask || !options.Ask(count)) return 0;
@@ -45,7 +75,7 @@ std::size_t ConvertFontTexts(TProject& project, const TFontTextOptions& options)
     TTextEditorState editor;
     editor.AktiverLayer = project.View.AktiverLayer;
     editor.Freistanz = options.Freistanz;
-    made += ConvertFontTextsOfList(project.Boards()[b].Elemente, editor, options.ScreenPpi);
+    made += ConvertFontTextsOfBoard(project.Boards()[b].Elemente, editor, options.ScreenPpi);
   }
   if (shown >= 0) project.SwitchBoard(static_cast<std::size_t>(shown));
   project.Modified = true;

@@ -250,5 +250,27 @@ TEST(LayRoundTrip, FontTextsAreCountedAndConvertedOnlyOnYes) {
   }
 }
 
+TEST(LayRoundTrip, AFontTextTooLargeToConvertIsDroppedSoTheProjectStaysReadable) {
+  TProject p;
+  p.NewProject(1);
+  for (int32_t height : {-13, -2000000000}) {
+    TObjekt font;
+    font.Typ = otFontText;
+    font.Layer = lyS1;
+    font.X = 1000;
+    font.Y = -1000;
+    font.Wert1 = height;
+    font.Text = "FONT";
+    p.ActiveElements().Add(std::move(font));
+  }
+  TFontTextOptions fonts;
+  fonts.Ask = [](std::size_t) { return true; };
+  EXPECT_EQ(ConvertFontTexts(p, fonts), 1u);
+  ASSERT_EQ(p.ActiveElements().size(), 1u);
+  EXPECT_EQ(p.ActiveElements()[0].Typ, otText);
+  TProject back;
+  EXPECT_TRUE(LoadLayoutBytes(EncodeLayout(p), "converted.lay", back, {}).ok());
+}
+
 }  // namespace
 }  // namespace corvane
