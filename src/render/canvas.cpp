@@ -1,0 +1,400 @@
+#include "render/canvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QPolygon>
+#include <QString>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "core/units.h"
+#include "io/cp1252.h"
+
+namespace corvane {
+
+namespace {
+
+bool TargetHasRasterOps(QPainter& painter) {
+  QPaintDevice* device = painter.device();
+  QPaintEngine* engine = painter.paintEngine();
+  if (device == nullptr || engine == nullptr || !engine->hasFeature(QPaintEngine::RasterOpModes)) return false;
+  if (device->devType() != QInternal::Image) return false;
+  const QImage::Format f = static_cast<QImage*>(device)->format();
+  return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied;
+}
+
+QPainter::CompositionMode Composition(TPenMode m) {
+  switch (m) {
+    case TPenMode::Xor: return QPainter::RasterOp_SourceXorDestination;
+    case TPenMode::NotXor: return QPainter::RasterOp_NotSourceXorDestination;
+    case TPenMode::Merge: return QPainter::RasterOp_SourceOrDestination;
+    case TPenMode::MaskNotPen: return QPainter::RasterOp_NotSourceAndDestination;
+    case TPenMode::Copy: break;
+  }
+  return QPainter::CompositionMode_SourceOver;
+}
+
+// What a raster mode makes of colour c over the backdrop.
+TRgb Emulated(TPenMode m, TRgb c, TRgb backdrop) {
+  switch (m) {
+    case TPenMode::Xor: return c ^ backdrop;
+    case TPenMode::NotXor: return ~(c ^ backdrop);
+    case TPenMode::Merge: return c | backdrop;
+    case TPenMode::MaskNotPen: return backdrop & ~c;
+    case TPenMode::Copy: break;
+  }
+  return c;
+}
+
+// Device coordinates are kept well inside the range the rasteriser handles.
+constexpr double kDeviceLimit = 4.0e6;
+
+int DeviceCoord(double v) { return Rnd(std::clamp(v, -kDeviceLimit, kDeviceLimit)); }
+
+double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
+
+}  // namespace
+
+TCanvas::TCanvas(QPainter& painter) : painter_(painter), rasterOps_(TargetHasRasterOps(painter)) {
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setRenderHint(QPainter::TextAntialiasing, false);
+  painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter_.setBackgroundMode(Qt::TransparentMode);
+  ClearClip();
+}
+
+// --- mapping ---
+
+void TCanvas::SetMapping(const TDeviceMapping& m) {
+  mapping_ = m;
+  clipWorld_ = ToWorldRect(clipDevice_);
+}
+
+QPoint TCanvas::ToDevice(TIntPoint p) const {
+  return {DeviceCoord(mapping_.DeviceX(p.x)), DeviceCoord(mapping_.DeviceY(p.y))};
+}
+
+QRect TCanvas::ToDeviceRect(const TIntRect& box) const {
+  const QPoint a = ToDevice({box.left, box.top});
+  const QPoint b = ToDevice({box.right, box.bottom});
+  const int l = std::min(a.x(), b.x()), r = std::max(a.x(), b.x());
+  const int t = std::min(a.y(), b.y()), bo = std::max(a.y(), b.y());
+  return QRect(QPoint(l, t), QPoint(r - 1, bo - 1));  // QRect's right/bottom are inclusive
+}
+
+TIntRect TCanvas::ToWorldRect(const QRect& device) const {
+  const double x0 = mapping_.WorldX(device.left()), x1 = mapping_.WorldX(device.left() + device.width());
+  const double y0 = mapping_.WorldY(device.top()), y1 = mapping_.WorldY(device.top() + device.height());
+  auto lo = [](double a, double b) { return Rnd(std::floor(std::min(a, b))) - 1; };
+  auto hi = [](double a, double b) { return Rnd(std::ceil(std::max(a, b))) + 1; };
+  return {lo(x0, x1), lo(y0, y1), hi(x0, x1), hi(y0, y1)};
+}
+
+int TCanvas::DeviceWidth(int32_t worldWidth) const {
+  if (worldWidth <= 0) return 1;
+  return std::max(1, DeviceCoord(worldWidth * mapping_.zoom));
+}
+
+// --- clip ---
+
+void TCanvas::SetClipDevice(const QRect& device) {
+  const QPaintDevice* dev = painter_.device();
+  const QRect whole = dev ? QRect(0, 0, dev->width(), dev->height()) : device;
+  clipDevice_ = device.intersected(whole);
+  painter_.setClipRect(clipDevice_);
+  clipWorld_ = ToWorldRect(clipDevice_);
+}
+
+void TCanvas::SetClipWorld(const TIntRect& world) {
+  SetClipDevice(ToDeviceRect(world));
+  clipWorld_ = NormaliseRect(world);
+}
+
+void TCanvas::ClearClip() {
+  const QPaintDevice* dev = painter_.device();
+  clipDevice_ = dev ? QRect(0, 0, dev->width(), dev->height()) : QRect();
+  painter_.setClipping(false);
+  clipWorld_ = ToWorldRect(clipDevice_);
+}
+
+// --- state ---
+
+QColor TCanvas::DeviceColour(TRgb c) const {
+  const TRgb shown = rasterOps_ ? c : Emulated(mode_, c, backdrop_);
+  return QColor(shown.r, shown.g, shown.b);
+}
+
+void TCanvas::Prepare(bool usePen, bool useBrush) {
+  const bool penOn = usePen && PenVisible();
+  const bool brushOn = useBrush && BrushVisible();
+  const bool modeChanged = !applied_ || appliedMode_ != mode_;
+  if (modeChanged) {
+    painter_.setCompositionMode(rasterOps_ ? Composition(mode_) : QPainter::CompositionMode_SourceOver);
+    appliedMode_ = mode_;
+  }
+  // On targets without raster operations the colours depend on the mode.
+  const bool recolour = modeChanged && !rasterOps_;
+  if (!applied_ || recolour || penOn != appliedPenOn_ || (penOn && !(pen_ == appliedPen_))) {
+    if (!penOn) {
+      painter_.setPen(Qt::NoPen);
+    } else {
+      const int w = DeviceWidth(pen_.width);
+      QPen pen(DeviceColour(pen_.colour), pen_.style == TPenStyle::Dot ? 1 : w,
+               pen_.style == TPenStyle::Dot ? Qt::DotLine : Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+      painter_.setPen(pen);
+    }
+    appliedPen_ = pen_;
+    appliedPenOn_ = penOn;
+  }
+  if (!applied_ || recolour || brushOn != appliedBrushOn_ || (brushOn && !(brush_ == appliedBrush_))) {
+    if (!brushOn)
+      painter_.setBrush(Qt::NoBrush);
+    else
+      painter_.setBrush(QBrush(DeviceColour(brush_.colour),
+                               brush_.style == TBrushStyle::DiagonalHatch ? Qt::DiagCrossPattern : Qt::SolidPattern));
+    appliedBrush_ = brush_;
+    appliedBrushOn_ = brushOn;
+  }
+  applied_ = true;
+}
+
+QRectF TCanvas::InsideFrameBox(const QRect& box) const {
+  // The pen runs along the box's edge, or inside it for the inside-frame style.
+  const double w = DeviceWidth(pen_.width);
+  const double inset = pen_.style == TPenStyle::InsideFrame && w > 1 ? w / 2.0 : 0.5;
+  const QRectF r(box.left() + inset, box.top() + inset, box.width() - 2 * inset, box.height() - 2 * inset);
+  return r.width() > 0 && r.height() > 0 ? r : QRectF(box.center(), QSizeF(0, 0));
+}
+
+void TCanvas::DrawClosed(const QPainterPath& fill, bool outline) {
+  const bool brushOn = BrushVisible();
+  const bool penOn = outline && PenVisible();
+  if (ModeToggles() && brushOn && penOn) {
+    // Fill and outline overlap; in a toggling mode each pixel must change once.
+    QPainterPathStroker stroker;
+    stroker.setWidth(DeviceWidth(pen_.width));
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    QPainterPath both = fill.united(stroker.createStroke(fill));
+    both.setFillRule(Qt::WindingFill);
+    Prepare(false, false);
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(DeviceColour(brush_.colour));
+    painter_.drawPath(both);
+    applied_ = false;
+    return;
+  }
+  Prepare(penOn, brushOn);
+  painter_.drawPath(fill);
+}
+
+// --- drawing ---
+
+void TCanvas::LineTo(TIntPoint p) {
+  if (PenVisible()) {
+    Prepare(true, false);
+    painter_.drawLine(ToDevice(current_), ToDevice(p));
+  }
+  current_ = p;
+}
+
+template <typename Point>
+void TCanvas::FillScratch(std::span<const Point> points) {
+  scratch_.resize(static_cast<qsizetype>(points.size()));
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const TIntPoint p{Rnd(points[i].x), Rnd(points[i].y)};
+    scratch_[static_cast<qsizetype>(i)] = ToDevice(p);
+  }
+}
+
+void TCanvas::DrawScratchPolyline() {
+  if (scratch_.size() < 2 || !PenVisible()) return;
+  Prepare(true, false);
+  if (scratch_.size() == 2)
+    painter_.drawLine(scratch_[0], scratch_[1]);
+  else
+    painter_.drawPolyline(scratch_);
+}
+
+void TCanvas::DrawScratchPolygon() {
+  if (scratch_.size() < 2) return;
+  if (ModeToggles() && BrushVisible() && PenVisible()) {
+    QPainterPath path;
+    path.addPolygon(scratch_);
+    path.closeSubpath();
+    path.setFillRule(Qt::OddEvenFill);
+    DrawClosed(path, true);
+    return;
+  }
+  Prepare(true, true);
+  painter_.drawPolygon(scratch_, Qt::OddEvenFill);
+}
+
+void TCanvas::Polyline(std::span<const TIntPoint> points) {
+  FillScratch(points);
+  DrawScratchPolyline();
+}
+
+void TCanvas::Polyline(std::span<const TFloatPoint> points) {
+  FillScratch(points);
+  DrawScratchPolyline();
+}
+
+void TCanvas::Polygon(std::span<const TIntPoint> points) {
+  FillScratch(points);
+  DrawScratchPolygon();
+}
+
+void TCanvas::Polygon(std::span<const TFloatPoint> points) {
+  FillScratch(points);
+  DrawScratchPolygon();
+}
+
+void TCanvas::Ellipse(const TIntRect& box) {
+  const QRect r = ToDeviceRect(box);
+  const bool brushOn = BrushVisible(), penOn = PenVisible();
+  if (!brushOn && !penOn) return;
+  const bool thinPen = penOn && DeviceWidth(pen_.width) <= 1 && pen_.style != TPenStyle::Dot;
+  if (brushOn && (!penOn || (thinPen && brush_.style == TBrushStyle::Solid && brush_.colour == pen_.colour))) {
+    // A disc: the one-pixel outline of the brush's colour lies on the disc's
+    // edge; without an outline the disc is one pixel smaller.
+    Prepare(false, true);
+    const int shrink = penOn ? 0 : 1;
+    painter_.drawEllipse(QRect(r.left(), r.top(), std::max(1, r.width() - shrink), std::max(1, r.height() - shrink)));
+    return;
+  }
+  if (thinPen && !brushOn) {
+    Prepare(true, false);
+    painter_.drawEllipse(QRect(r.left(), r.top(), std::max(0, r.width() - 1), std::max(0, r.height() - 1)));
+    return;
+  }
+  QPainterPath path;
+  path.addEllipse(InsideFrameBox(r));
+  DrawClosed(path, penOn);
+}
+
+namespace {
+
+// Start angle and counter-clockwise span (degrees, as displayed) of an arc.
+struct TArcAngles {
+  double start;
+  double span;
+};
+
+TArcAngles ArcAngles(const TIntRect& box, TIntPoint s, TIntPoint e, bool mirrored) {
+  const double cx = (static_cast<double>(box.left) + box.right) / 2;
+  const double cy = (static_cast<double>(box.top) + box.bottom) / 2;
+  const double a0 = Degrees(std::atan2(s.y - cy, s.x - cx));
+  const double a1 = Degrees(std::atan2(e.y - cy, e.x - cx));
+  double span = std::fmod(a1 - a0 + 720.0, 360.0);
+  if (s == e || span == 0.0) span = 360.0;
+  // Mirroring x turns the world's counter-clockwise into clockwise on screen.
+  if (mirrored) return {180.0 - a0, -span};
+  return {a0, span};
+}
+
+}  // namespace
+
+void TCanvas::Arc(const TIntRect& box, TIntPoint start, TIntPoint end) {
+  if (!PenVisible()) return;
+  const TArcAngles a = ArcAngles(NormaliseRect(box), start, end, mapping_.mirrored);
+  const QRect r = ToDeviceRect(box);
+  Prepare(true, false);
+  QPainterPath path;
+  const QRectF frame = InsideFrameBox(r);
+  path.arcMoveTo(frame, a.start);
+  path.arcTo(frame, a.start, a.span);
+  painter_.drawPath(path);
+}
+
+void TCanvas::Chord(const TIntRect& box, TIntPoint start, TIntPoint end) {
+  const TArcAngles a = ArcAngles(NormaliseRect(box), start, end, mapping_.mirrored);
+  const QRect r = ToDeviceRect(box);
+  QPainterPath path;
+  const QRectF frame = InsideFrameBox(r);
+  path.arcMoveTo(frame, a.start);
+  path.arcTo(frame, a.start, a.span);
+  path.closeSubpath();
+  DrawClosed(path, true);
+}
+
+void TCanvas::FillRect(const TIntRect& box, TRgb colour) { DeviceFillRect(ToDeviceRect(box), colour); }
+
+void TCanvas::DeviceFillRect(const QRect& r, TRgb colour) {
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_.fillRect(r, QColor(colour.r, colour.g, colour.b));
+  applied_ = false;
+}
+
+void TCanvas::DeviceLine(QPoint a, QPoint b) {
+  if (!PenVisible()) return;
+  // A device line keeps the pen's colour, mode and style but is one pixel wide.
+  const int32_t width = pen_.width;
+  pen_.width = 0;
+  Prepare(true, false);
+  painter_.drawLine(a, b);
+  pen_.width = width;
+}
+
+void TCanvas::Text(TIntPoint p, std::string_view text, const TCanvasFont& font) {
+  if (text.empty()) return;
+  QString s;
+  s.reserve(static_cast<qsizetype>(text.size()));
+  for (char ch : text) s.append(QChar(static_cast<char16_t>(Cp1252ToUnicode(static_cast<unsigned char>(ch)))));
+
+  QFont f(QString::fromStdString(font.Face));
+  f.setStyleStrategy(QFont::NoAntialias);
+  f.setWeight(static_cast<QFont::Weight>(std::clamp(font.Weight, 1, 1000)));
+  const double pixels = std::fabs(static_cast<double>(font.Height)) * mapping_.zoom;
+  const int px = std::clamp(Rnd(pixels), 1, 100000);
+  f.setPixelSize(px);
+  if (font.Height > 0) {
+    // A positive height is the whole cell; scale the em so that the cell fits.
+    const QFontMetrics fm(f);
+    if (fm.height() > 0) f.setPixelSize(std::max(1, Rnd(px * static_cast<double>(px) / fm.height())));
+  }
+  const QFontMetrics fm(f);
+  Prepare(false, false);
+  painter_.setFont(f);
+  painter_.setPen(DeviceColour(pen_.colour));
+  const QPoint at = ToDevice(p);
+  const QTransform saved = painter_.transform();
+  QTransform t;
+  t.translate(at.x(), at.y());
+  t.rotate(-font.Angle / 10.0);
+  painter_.setTransform(t);
+  painter_.drawText(QPointF(0, fm.ascent()), s);
+  painter_.setTransform(saved);
+  applied_ = false;
+}
+
+void TCanvas::StretchMonoBitmap(const QImage& bits, const TIntRect& box, TRgb bg, TRgb fg) {
+  if (bits.isNull()) return;
+  QImage mono;
+  if (bits.format() == QImage::Format_Mono || bits.format() == QImage::Format_MonoLSB) {
+    mono = bits.copy();
+  } else {
+    // Light pixels are the 1 bits.
+    mono = QImage(bits.size(), QImage::Format_Mono);
+    if (mono.isNull()) return;
+    const QImage rgb = bits.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+      const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+      for (int x = 0; x < rgb.width(); ++x) mono.setPixel(x, y, qGray(line[x]) >= 128 ? 1 : 0);
+    }
+  }
+  if (mono.isNull()) return;
+  mono.setColorTable({DeviceColour(bg).rgb(), DeviceColour(fg).rgb()});
+  Prepare(false, false);
+  painter_.drawImage(ToDeviceRect(box), mono);
+}
+
+}  // namespace corvane

@@ -1,0 +1,33 @@
+#include "render/draw_connections.h"
+
+#include "geom/element_points.h"
+#include "render/draw_shapes.h"
+
+namespace corvane {
+
+void DrawConnections(TCanvas& canvas, const TRenderContext& ctx, const ElementList& list, const TObjekt& e,
+                     TFloatPoint offset) {
+  if (ctx.PhotoView || !IsAnyPad(e) || e.Luftlinien.empty()) return;
+  const TFloatPoint from = ElementCentre(e);
+  const long self = ctx.DragPreview ? list.IndexOf(e.Id()) : -1;
+  canvas.SetPenWidth(0);
+  canvas.SetPenStyle(TPenStyle::InsideFrame);
+  canvas.SetPenMode(ctx.DragPreview ? TPenMode::NotXor : TPenMode::Copy);
+  for (ObjRef ref : e.Luftlinien) {
+    const TObjekt* other = list.Find(ref);
+    if (other == nullptr) continue;
+    if (ctx.DragPreview) {
+      if (other->Markiert && list.IndexOf(ref) >= self) continue;
+      canvas.SetPenColour(kGreen);
+    } else {
+      const bool bothSelected = e.Markiert && other->Markiert;
+      canvas.SetPenColour(ctx.ConnectToolActive && bothSelected ? kSelectionMagenta : ctx.Colours.Connections);
+    }
+    const TFloatPoint to = ElementCentre(*other);
+    const double dx = other->Markiert ? offset.x : 0.0, dy = other->Markiert ? offset.y : 0.0;
+    canvas.MoveTo(RoundedPoint(from.x + offset.x, from.y + offset.y));
+    canvas.LineTo(RoundedPoint(to.x + dx, to.y + dy));
+  }
+}
+
+}  // namespace corvane

@@ -1,0 +1,35 @@
+#pragma once
+// The drill holes of pads, drawn over all layers.
+
+#include <span>
+
+#include "core/element_list.h"
+#include "core/objekt.h"
+#include "render/canvas.h"
+#include "render/colour.h"
+#include "render/render_context.h"
+
+namespace corvane {
+
+// The brush of holes: the background, white with WhiteDrills.
+TRgb DrillBrushColour(const TRenderContext& ctx);
+
+// The one-pixel ring of a hole: white for a pad whose outer radius equals
+// its drill radius (through-plated or not: no copper shows), else red for a
+// through-plated pad, else the brush colour.
+TRgb DrillRingColour(const TObjekt& pad, TRgb brush);
+
+// The colour of a bare hole's cross: magenta when selected, else the colour
+// of layers 1 to 4, the outline colour for layer 5, white for other layers.
+TRgb HoleCrossColour(const TObjekt& pad, const TRenderContext& ctx);
+
+// One hole: the drill circle inset by one pixel on every side, and for a
+// bare hole its cross.
+void DrawDrillHole(const TObjekt& pad, TCanvas& canvas, const TRenderContext& ctx, TRgb brush);
+
+// The holes of every pad among `elements` with a drill radius > 0 that is
+// visible (ElementVisible) and meets the clip rectangle.
+void DrawDrillHoles(TCanvas& canvas, std::span<const TObjekt* const> elements, const TRenderContext& ctx);
+void DrawDrillHoles(TCanvas& canvas, const ElementList& list, const TRenderContext& ctx);
+
+}  // namespace corvane

@@ -1,0 +1,94 @@
+#include "render/draw_element_list.h"
+
+#include "core/element_ops.h"
+#include "geom/element_bounds.h"
+#include "render/draw_drill_holes.h"
+#include "render/draw_element.h"
+#include "render/draw_node_marks.h"
+
+namespace corvane {
+
+TLayerOrder LayerOrder(int activeLayer) {
+  switch (activeLayer) {
+    case lyC1:
+    case lyS1: return {lyI1, lyI2, lyC2, lyC1, lyS2, lyS1, lyO};
+    case lyI1: return {lyC1, lyC2, lyI2, lyI1, lyS1, lyS2, lyO};
+    case lyI2: return {lyC1, lyC2, lyI1, lyI2, lyS1, lyS2, lyO};
+    default: return {lyI1, lyI2, lyC1, lyC2, lyS1, lyS2, lyO};
+  }
+}
+
+std::vector<const TObjekt*> ElementsMeeting(const ElementList& list, const TIntRect& clip, const TLayerState& state) {
+  std::vector<const TObjekt*> out;
+  for (const TObjekt& e : list)
+    if (RectsMeet(ElementBounds(e, state), clip)) out.push_back(&e);
+  return out;
+}
+
+void DrawLayerElements(TCanvas& canvas, std::span<const TObjekt* const> elements, int layer,
+                       const TRenderContext& ctx) {
+  const TLayerState state = ctx.LayerState();
+  for (const TObjekt* e : elements)
+    if (e->Layer == layer && !IsPad(*e) && !e->Markiert) DrawElement(*e, canvas, ctx);
+  for (const TObjekt* e : elements)
+    if (IsPad(*e) && OnVisibleLayer(*e, layer, state)) DrawElement(*e, canvas, ctx);
+}
+
+void DrawLayerElements(TCanvas& canvas, const ElementList& list, int layer, const TRenderContext& ctx) {
+  std::vector<const TObjekt*> all;
+  all.reserve(list.size());
+  for (const TObjekt& e : list) all.push_back(&e);
+  DrawLayerElements(canvas, all, layer, ctx);
+}
+
+void DrawElementList(TCanvas& canvas, const ElementList& list, const TRenderContext& ctx,
+                     const TElementListOptions& options) {
+  const TLayerState state = ctx.LayerState();
+  const TIntRect clip = canvas.ClipWorld();
+  std::vector<const TObjekt*> found;
+  const std::vector<const TObjekt*>* meeting = nullptr;
+  if (options.Index != nullptr) {
+    meeting = &options.Index->Query(list, clip);
+  } else {
+    found = ElementsMeeting(list, clip, state);
+    meeting = &found;
+  }
+  std::vector<const TObjekt*> marked;
+  if (ctx.MarkedOnly) {
+    for (const TObjekt* e : *meeting)
+      if (e->Merker) marked.push_back(e);
+    meeting = &marked;
+  }
+
+  // One pass sorts the candidates by what each layer draws, keeping list order.
+  std::array<std::vector<const TObjekt*>, kLayerCount> byLayer;
+  std::vector<const TObjekt*> pads;
+  for (const TObjekt* e : *meeting) {
+    if (IsPad(*e))
+      pads.push_back(e);
+    else if (!e->Markiert && IsValidLayer(e->Layer))
+      byLayer[static_cast<std::size_t>(e->Layer - 1)].push_back(e);
+  }
+  for (uint8_t layer : LayerOrder(ctx.ActiveLayer)) {
+    if (!state.Visible(layer)) continue;
+    for (const TObjekt* e : byLayer[layer - 1]) DrawElement(*e, canvas, ctx);
+    for (const TObjekt* e : pads)
+      if (OnVisibleLayer(*e, layer, state)) DrawElement(*e, canvas, ctx);
+  }
+  for (const TObjekt* e : *meeting)
+    if (e->Markiert && state.Visible(e->Layer)) DrawElement(*e, canvas, ctx);
+
+  if (!ctx.MonoMap) {
+    if (ctx.MaskToolActive)
+      for (const TObjekt* e : *meeting)
+        if (IsSmdPad(*e) && state.Visible(e->Layer)) DrawElement(*e, canvas, ctx);
+    DrawDrillHoles(canvas, *meeting, ctx);
+    for (const TObjekt* e : *meeting) {
+      const bool marks = e->Typ == otLeiterbahn || e->Typ == otFlaeche || e->Typ == otKreis;
+      if (marks && e->Markiert) DrawNodeMarks(*e, canvas, ctx);
+    }
+  }
+  if (options.DrcMarkers) options.DrcMarkers(canvas);
+}
+
+}  // namespace corvane
