@@ -113,6 +113,7 @@ class OptionsDialog : public QDialog {
   void UpdateColourEnabling();
   void FillHotkeyList();
   void PickFolder(int index);
+  static QString HotkeyModeCaption(int row);
 
   TColourSchemes& schemes_;
   TDialogAsker& asker_;
@@ -151,6 +152,7 @@ class OptionsDialog : public QDialog {
 
   // Folders: Layout, Gerber, Bitmap, Vorlage, PLT.
   std::vector<QLineEdit*> folders_;
+  std::vector<QString> folderLabels_;
   QLabel* macroRoot_ = nullptr;
 
   QSpinBox* undo_ = nullptr;
