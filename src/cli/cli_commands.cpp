@@ -5,6 +5,8 @@
 
 #include "io/lay_load.h"
 #include "io/lay_save.h"
+#include "io/macro_file.h"
+#include "io/macro_json.h"
 #include "io/project_json.h"
 #include "io/recent_files.h"
 #include "messages/messages.h"
@@ -21,7 +23,9 @@ void PrintError(const IoError& error) {
   std::fprintf(stderr, "%s\n", bytes.constData());
 }
 
-// Macro files have their own reader, which corvane-cli does not have yet.
+// The screen resolution font texts are converted at; the command line has no screen.
+constexpr double kCliScreenPpi = 96.0;
+
 bool IsMacroFile(const std::string& file) { return LowerExtension(file) == ".lmk"; }
 
 IoError Unsupported(const std::string& file) {
@@ -31,13 +35,21 @@ IoError Unsupported(const std::string& file) {
   return e;
 }
 
-bool Load(const std::string& file, int language, TProject& project, int& version) {
+bool Write(const std::string& text) {
+  return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+}
+
+bool Load(const std::string& file, int language, bool convertFontTexts, TProject& project, int& version) {
   if (IsMacroFile(file)) {
     PrintError(Unsupported(file));
     return false;
   }
+  TFontTextOptions fontTexts;
+  fontTexts.Ask = [convertFontTexts](std::size_t) { return convertFontTexts; };
+  fontTexts.ScreenPpi = kCliScreenPpi;
   TLoadOptions options;
   options.Language = language;
+  options.FontTexts = &fontTexts;
   const TLoadResult r = LoadLayout(file, project, options);
   if (!r.ok()) {
     PrintError(r.Error);
@@ -47,22 +59,33 @@ bool Load(const std::string& file, int language, TProject& project, int& version
   return true;
 }
 
-}  // namespace
-
-int DumpCommand(const std::string& file, int language) {
-  TProject project;
-  int version = -1;
-  if (!Load(file, language, project, version)) return 1;
-  project.StoreViewState();
-  const std::string json = ProjectToJson(project, version);
-  if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0) return 1;
-  return 0;
+int DumpMacro(const std::string& file, bool convertFontTexts) {
+  TMacroReadOptions options;
+  options.ConvertFontTexts = convertFontTexts;
+  options.ScreenPpi = kCliScreenPpi;
+  TMacroData macro;
+  if (const IoError e = ReadMacroFile(file, options, macro); !e.ok()) {
+    PrintError(e);
+    return 1;
+  }
+  return Write(MacroToJson(macro)) ? 0 : 1;
 }
 
-int ConvertCommand(const std::string& in, const std::string& out, int language) {
+}  // namespace
+
+int DumpCommand(const std::string& file, int language, bool convertFontTexts) {
+  if (IsMacroFile(file)) return DumpMacro(file, convertFontTexts);
   TProject project;
   int version = -1;
-  if (!Load(in, language, project, version)) return 1;
+  if (!Load(file, language, convertFontTexts, project, version)) return 1;
+  project.StoreViewState();
+  return Write(ProjectToJson(project, version)) ? 0 : 1;
+}
+
+int ConvertCommand(const std::string& in, const std::string& out, int language, bool convertFontTexts) {
+  TProject project;
+  int version = -1;
+  if (!Load(in, language, convertFontTexts, project, version)) return 1;
   if (IsMacroFile(out)) {
     PrintError(Unsupported(out));
     return 1;

@@ -10,6 +10,7 @@
 
 #include "io/file_bytes.h"
 #include "io/lay_write.h"
+#include "io/macro_file.h"
 #include "lay_fixtures.h"
 
 namespace corvane {
@@ -85,8 +86,7 @@ TEST_F(Cli, RejectedAndDamagedFilesGiveTheMessageAndStatus1) {
       {"dump " + Path("other.lay") + " --lang 1", "\"other.lay\" is not a Corvane file.\n"},
       {"dump " + Path("other.lay") + " --lang 0", "\xE2\x80\x9Eother.lay\xE2\x80\x9C ist keine Corvane-Datei.\n"},
       {"dump " + Path("missing.lay") + " --lang 1", "The file \"" + Path("missing.lay") + "\" does not exist.\n"},
-      {"dump " + Path("macro.lmk") + " --lang 1",
-       "\"macro.lmk\" cannot be opened: files of this kind are not supported yet.\n"},
+      {"dump " + Path("macro.lmk") + " --lang 1", "The file \"" + Path("macro.lmk") + "\" does not exist.\n"},
   };
   for (const auto& c : cases) {
     const Outcome r = Run(c.args);
@@ -123,6 +123,66 @@ TEST_F(Cli, TheLanguageFileBesideTheProgramIsTheDefault) {
   const Outcome r = Run("dump " + Path("other.lay"));
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "\xE2\x80\x9Eother.lay\xE2\x80\x9C ist keine Corvane-Datei.\n");
+}
+
+std::size_t Count(const std::string& text, const std::string& what) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+TEST_F(Cli, DumpPrintsAMacro) {
+  ElementList list;
+  list.Add(CreatePad({100, -100}, lyC1, psCircular, 20, 50));
+  list.Add(fixtures::Track({{100, -100}, {300, -100}}));
+  Write("part.LMK", EncodeMacro(list, false, {100, -100}, "DIL", ""));
+  const Outcome r = Run("dump " + Path("part.LMK"));
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("{\"Kind\":\"macro\",\"Version\":5,\"Text1\":\"DIL\",\"Text2\":\"\","
+                        "\"Elements\":[\n{\"Typ\":2,\"X\":0,\"Y\":0,",
+                        0),
+            0u)
+      << r.out;
+  EXPECT_EQ(Count(r.out, "{\"Typ\":"), 2u);
+
+  std::vector<uint8_t> cut = EncodeMacro(list, false, {0, 0}, "", "");
+  cut.resize(cut.size() - 10);
+  Write("cut.lmk", cut);
+  const Outcome damaged = Run("dump " + Path("cut.lmk") + " --lang 1");
+  EXPECT_EQ(damaged.status, 1);
+  EXPECT_EQ(damaged.out, "");
+  EXPECT_EQ(damaged.err.rfind("\"cut.lmk\" is damaged and cannot be opened.\n", 0), 0u) << damaged.err;
+  // Macros are read, not written, by convert.
+  const Outcome converted = Run("convert " + Path("part.LMK") + " " + Path("x.lay") + " --lang 1");
+  EXPECT_EQ(converted.status, 1);
+}
+
+TEST_F(Cli, FontTextsAreConvertedOnlyWhenAsked) {
+  Write("sample.lay", EncodeLayout(fixtures::SampleProject()));  // one font text per board
+  const std::string fontText = "{\"Typ\":3,";
+  EXPECT_EQ(Count(Run("dump " + Path("sample.lay")).out, fontText), 2u);
+  const Outcome converted = Run("dump " + Path("sample.lay") + " --convert-font-texts");
+  EXPECT_EQ(converted.status, 0) << converted.err;
+  EXPECT_EQ(Count(converted.out, fontText), 0u);
+  EXPECT_EQ(Count(converted.out, "{\"Typ\":7,"), 4u);  // two texts and two converted ones
+
+  ASSERT_EQ(Run("convert " + Path("sample.lay") + " " + Path("new.lay") + " --convert-font-texts").status, 0);
+  EXPECT_EQ(Count(Run("dump " + Path("new.lay")).out, fontText), 0u);
+
+  fixtures::OldElement font;
+  font.Typ = otFontText;
+  font.Layer = lyS1;
+  font.Wert1 = -16;
+  font.Text = "R1";
+  fixtures::Bytes macro;
+  macro.Put<uint32_t>(0xFFAA3304u).Put<int32_t>(1).Raw(fixtures::RecordV4(font)).LongString(font.Text);
+  macro.Put<int32_t>(0).ShortString("", 50).ShortString("", 50);
+  Write("old.lmk", macro.Data());
+  EXPECT_EQ(Count(Run("dump " + Path("old.lmk")).out, fontText), 1u);
+  const Outcome m = Run("dump " + Path("old.lmk") + " --convert-font-texts");
+  EXPECT_EQ(m.status, 0) << m.err;
+  EXPECT_EQ(Count(m.out, fontText), 0u);
+  EXPECT_EQ(Count(m.out, "{\"Typ\":7,"), 1u);
 }
 
 TEST_F(Cli, BadArgumentsShowTheUsage) {
