@@ -1,6 +1,7 @@
 #include <string>
 #include <vector>
 
+#include "io/lay_format.h"
 #include "io/lay_readers.h"
 #include "io/value_checks.h"
 
@@ -14,6 +15,16 @@ bool CheckElement(LayParser& p, const TObjekt& e, std::size_t offset) {
 
 bool CheckHeader(LayParser& p, const TPlatinenKopf& h, std::size_t offset) {
   if (const char* field = FindBadHeaderValue(h)) return p.FailAt(IoErrorKind::BadValue, field, offset);
+  return true;
+}
+
+bool CheckConvertedBoard(LayParser& p, const ElementList& list, std::size_t boardOffset) {
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    p.SetElement(static_cast<long>(i));
+    if (const char* field = FindBadElementValue(list[i], kLayVersionCurrent))
+      return p.FailAt(IoErrorKind::BadValue, field, boardOffset, "after conversion");
+  }
+  p.SetElement(-1);
   return true;
 }
 

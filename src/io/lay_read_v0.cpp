@@ -39,7 +39,7 @@ bool ReadElementV0(LayParser& p, TObjekt& e) {
 }
 
 bool ReadBoardV0(LayParser& p, TPlatine& board) {
-  const std::size_t at = p.In().Offset();
+  const std::size_t at = p.In().Offset();  // the board starts with its size
   if (!p.Get(board.Kopf.Breite, "Breite") || !p.Get(board.Kopf.Hoehe, "Hoehe")) return false;
   board.Kopf.ScrollX = 0;
   board.Kopf.ScrollY = 0;
@@ -63,7 +63,7 @@ bool ReadBoardV0(LayParser& p, TPlatine& board) {
   MigrateOldElements(list);
   CleanUpBoard(list);
   if (p.Version() == 1) ConvertVersion1Groups(list);
-  return true;
+  return CheckConvertedBoard(p, list, at);
 }
 
 }  // namespace corvane

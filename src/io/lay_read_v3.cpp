@@ -85,6 +85,7 @@ bool ReadHeader(LayParser& p, TPlatinenKopf& h) {
 
 bool ReadBoardV3(LayParser& p, TPlatine& board) {
   const bool v4 = p.Version() == 4;
+  const std::size_t boardAt = p.In().Offset();
   if (!p.ShortString(kBoardNameLength, board.Name, "Name")) return false;
   if (!ReadHeader(p, board.Kopf)) return false;
 
@@ -118,7 +119,7 @@ bool ReadBoardV3(LayParser& p, TPlatine& board) {
   MigrateOldElements(list);
   CleanUpBoard(list);
   if (!v4) std::swap(board.Kopf.MasseAn[lyC1 - 1], board.Kopf.MasseAn[lyC2 - 1]);
-  return true;
+  return CheckConvertedBoard(p, list, boardAt);
 }
 
 }  // namespace corvane

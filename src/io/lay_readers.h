@@ -29,6 +29,9 @@ bool ReadElementV0(LayParser& p, TObjekt& e);
 // holds a value later code cannot work with.
 bool CheckElement(LayParser& p, const TObjekt& e, std::size_t offset);
 bool CheckHeader(LayParser& p, const TPlatinenKopf& h, std::size_t offset);
+// After the conversions of an old version: the points made for pads, SMD pads
+// and old lines must be usable as well. `boardOffset` is where the board starts.
+bool CheckConvertedBoard(LayParser& p, const ElementList& list, std::size_t boardOffset);
 
 // Reads the connection list of one element: a count and element indices,
 // which must lie in 0..ids.size()-1, replaced by the elements' references.

@@ -308,6 +308,9 @@ TEST(OldVersions, DamageInOldFilesIsRejected) {
   OldBoard badShape;
   badShape.Elemente = {OldPad(0, lyC1)};
   badShape.Elemente[0].Form = 0;
+  OldBoard farPad;  // the pad's centre is usable, the outline made from it is not
+  farPad.Elemente = {OldPad(536870000, lyC1)};
+  farPad.Elemente[0].Mass1 = 100000;
   OldBoard badOrigin;
   badOrigin.UrsprungX = 3000000;  // x1000 leaves the 32-bit range
   const struct {
@@ -319,6 +322,7 @@ TEST(OldVersions, DamageInOldFilesIsRejected) {
       {"connection index", fixtures::FileV3V4(3, {b}, 0), IoErrorKind::BadIndex},
       {"pad shape 0", fixtures::FileV3V4(4, {badShape}, 0), IoErrorKind::BadValue},
       {"origin", fixtures::FileV3V4(4, {badOrigin}, 0), IoErrorKind::BadValue},
+      {"outline beyond the coordinates", fixtures::FileV3V4(4, {farPad}, 0), IoErrorKind::BadValue},
       {"active board", fixtures::FileV3V4(3, {good, good}, 2), IoErrorKind::BadIndex},
       {"board width", fixtures::FileV0(2, 0, 5000, {}), IoErrorKind::BadValue},
   };
