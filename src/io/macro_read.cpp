@@ -120,6 +120,8 @@ IoError ParseMacro(std::span<const uint8_t> bytes, const std::string& name, cons
     return p.Error();
 
   ConvertVersion(data.Elemente, version);
+  // The outlines made for the pads of old versions must be usable too.
+  if (version <= 4 && !CheckConvertedBoard(p, data.Elemente, 4)) return p.Error();
   if (options.ConvertFontTexts) ConvertFontTextsOfList(data.Elemente, options.Editor, options.ScreenPpi);
   if (version <= 4) MoveOldInnerLayers(data.Elemente);
   CleanUpBoard(data.Elemente);

@@ -303,6 +303,11 @@ TEST(MacroFile, InconsistentFilesAreRejected) {
     ExpectRejected(bytes, c.kind, c.what);
   }
   ExpectRejected({0x05, 0x33}, IoErrorKind::NotLayoutFile, "two bytes");
+  // A version-4 pad whose centre is usable but whose outline, made on reading, is not.
+  OldElement far = OldPad(lyC1, 536870000);
+  far.Form = psSquare;
+  far.Mass1 = 100000;
+  ExpectRejected(OldMacro(4, {far}), IoErrorKind::BadValue, "outline beyond the coordinates");
 }
 
 TEST(MacroFile, ConnectionIndicesAreChecked) {
