@@ -2,14 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>BoardOverviewPanel</name>
+    <name>corvane::BoardOverviewPanel</name>
     <message>
         <source>Board-Zoom</source>
         <translation>Platinen-Zoom</translation>
     </message>
 </context>
 <context>
-    <name>DrawingArea</name>
+    <name>corvane::DrawingArea</name>
     <message>
         <source>Zoom previous</source>
         <translation>Zoom vorher</translation>
@@ -28,7 +28,7 @@
     </message>
 </context>
 <context>
-    <name>FontTextDialog</name>
+    <name>corvane::FontTextDialog</name>
     <message>
         <source>Text input</source>
         <translation>Texteingabe</translation>
@@ -47,7 +47,7 @@
     </message>
 </context>
 <context>
-    <name>GridButton</name>
+    <name>corvane::GridButton</name>
     <message>
         <source>Adjust grid</source>
         <translation>Raster einstellen</translation>
@@ -74,7 +74,7 @@
     </message>
 </context>
 <context>
-    <name>GridSizeDialog</name>
+    <name>corvane::GridSizeDialog</name>
     <message>
         <source>New grid</source>
         <translation>Neues Raster</translation>
@@ -85,7 +85,7 @@
     </message>
 </context>
 <context>
-    <name>OptionsDialog</name>
+    <name>corvane::OptionsDialog</name>
     <message>
         <source>General settings</source>
         <translation>Allgemeine Einstellungen</translation>
@@ -416,7 +416,7 @@
     </message>
 </context>
 <context>
-    <name>TextDialog</name>
+    <name>corvane::TextDialog</name>
     <message>
         <source>Text properties</source>
         <translation>Texteigenschaften</translation>
