@@ -102,3 +102,13 @@ TObjekt CreateText(TFloatPoint anchor, const TTextParams& params, uint8_t layer)
 }
 
 }  // namespace corvane
+
+namespace corvane {
+
+TObjekt CreateText(TFloatPoint anchor, const TTextParams& params, uint8_t layer, const TTextEditorState& editor) {
+  TObjekt text = CreateText(anchor, params, layer);
+  GenerateTextStrokes(text, editor);
+  return text;
+}
+
+}  // namespace corvane

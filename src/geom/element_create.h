@@ -8,6 +8,7 @@
 
 #include "core/float_point.h"
 #include "core/objekt.h"
+#include "geom/text_strokes.h"
 
 namespace corvane {
 
@@ -32,5 +33,8 @@ struct TTextParams {
 
 // A vector text without strokes: the caller generates them afterwards.
 TObjekt CreateText(TFloatPoint anchor, const TTextParams& params, uint8_t layer);
+// A vector text with its strokes generated on the editor's active layer and
+// with its current clearance.
+TObjekt CreateText(TFloatPoint anchor, const TTextParams& params, uint8_t layer, const TTextEditorState& editor);
 
 }  // namespace corvane

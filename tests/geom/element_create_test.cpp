@@ -78,6 +78,19 @@ TEST(CreateElement, CirclesAndTexts) {
   EXPECT_EQ(t.Schalter2, 0);
   EXPECT_EQ(t.Wert3, 90);
   EXPECT_TRUE(t.Striche.empty());
+
+  // With the editor state the strokes come at once, on the active layer with its clearance.
+  TTextEditorState editor;
+  editor.AktiverLayer = lyS1;
+  editor.Freistanz = 25;
+  const TObjekt s = CreateText({1, 2}, params, lyS2, editor);
+  EXPECT_EQ(s.Layer, lyS2);
+  ASSERT_FALSE(s.Striche.empty());
+  for (const TObjekt& stroke : s.Striche) {
+    EXPECT_EQ(stroke.Typ, otLeiterbahn);
+    EXPECT_EQ(stroke.Layer, lyS1);
+    EXPECT_EQ(stroke.Freistanz, 25);
+  }
 }
 
 TEST(ElementPoints, CentreAndReferencePoint) {
