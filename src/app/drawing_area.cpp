@@ -13,7 +13,9 @@
 #include <cstdlib>
 
 #include "core/units.h"
+#include "render/canvas.h"
 #include "render/grid_lines.h"
+#include "render/paint_board.h"
 
 namespace corvane {
 namespace {
@@ -78,6 +80,12 @@ void DrawingArea::SetColours(const TFarbschema& scheme) {
 
 void DrawingArea::SetElementPainter(TElementPainter painter) {
   elementPainter_ = std::move(painter);
+  Repaint();
+}
+
+void DrawingArea::SetBoard(const ElementList* elements, TContextSource context) {
+  boardElements_ = elements;
+  boardContext_ = std::move(context);
   Repaint();
 }
 
@@ -244,6 +252,25 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
     painter.setClipRect(surface.intersected(exposed));
     elementPainter_(painter, surface.intersected(exposed));
     painter.restore();
+  } else if (boardElements_ && boardContext_) {
+    const QRect part = surface.intersected(exposed);
+    if (!part.isEmpty()) {
+      painter.save();
+      TCanvas canvas(painter);
+      canvas.SetMapping(ScreenMapping(view_));
+      canvas.SetClipDevice(part);
+      TRenderContext ctx = boardContext_();
+      ctx.Zoom = view_.Zoom();
+      ctx.Screen = true;
+      canvas.SetBackdrop(ctx.Colours.Background);
+      TBoardScene scene;
+      scene.Elements = boardElements_;
+      scene.Breite = view_.BoardWidth();
+      scene.Hoehe = view_.BoardHeight();
+      scene.View = &view_;
+      PaintBoard(canvas, scene, ctx);
+      painter.restore();
+    }
   } else {
     painter.fillRect(surface.intersected(exposed), FromBgr(background_));
     PaintGridLines(painter, surface.intersected(exposed));

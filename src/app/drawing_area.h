@@ -24,8 +24,10 @@
 
 #include "app/drawing_area_event.h"
 #include "geom/int_point.h"
+#include "core/element_list.h"
 #include "io/colour_scheme.h"
 #include "render/board_view.h"
+#include "render/render_context.h"
 
 class QAction;
 
@@ -44,11 +46,18 @@ class DrawingArea : public QAbstractScrollArea {
   // Background and grid colours (the scheme's entries 0 and 1); repaints.
   void SetColours(const TFarbschema& scheme);
 
-  // Draws the board's elements over background and grid. The painter covers
-  // the viewport; `exposed` is the viewport rectangle to repaint. Without a
-  // painter only background, grid and origin are drawn.
+  // Replaces the whole board drawing by a painter of its own (the photo view,
+  // tests). The painter covers the viewport; `exposed` is the viewport
+  // rectangle of the surface to repaint; the area adds the origin marker.
   using TElementPainter = std::function<void(QPainter& painter, const QRect& exposed)>;
   void SetElementPainter(TElementPainter painter);
+
+  // Draws `elements` through PaintBoard (background, ground plane, grid,
+  // elements, connections) with the render context the callback returns for
+  // each repaint; zoom and the screen flag are set here. The list must stay
+  // valid until replaced; nullptr goes back to background and grid only.
+  using TContextSource = std::function<TRenderContext()>;
+  void SetBoard(const ElementList* elements, TContextSource context);
 
   // Pixel size of the drawing surface at the current zoom.
   QSize SurfaceSize() const;
@@ -130,6 +139,8 @@ class DrawingArea : public QAbstractScrollArea {
 
   TBoardView& view_;
   TElementPainter elementPainter_;
+  const ElementList* boardElements_ = nullptr;
+  TContextSource boardContext_;
   uint32_t background_ = 0;
   uint32_t grid_ = 0;
   bool syncing_ = false;  // scroll bars being set from the view

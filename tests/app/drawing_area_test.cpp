@@ -170,5 +170,23 @@ TEST_F(DrawingAreaTest, PaintsWhiteOutsideTheBoardAndBackgroundInside) {
   EXPECT_EQ(QColor(image.pixel(area->viewport()->width() - 3, area->viewport()->height() - 3)), QColor(Qt::white));
 }
 
+TEST_F(DrawingAreaTest, BoardPaintCallDrawsWithTheContextColours) {
+  area->SetZoom(0.01);
+  ElementList elements;
+  TFarbschema scheme = StandardColourScheme();
+  scheme.Farben[fsBackground] = 0x008000;  // green
+  int calls = 0;
+  area->SetBoard(&elements, [&] {
+    ++calls;
+    TRenderContext ctx;
+    ctx.Colours = MakeRenderColours(scheme, lyC2, false);
+    return ctx;
+  });
+  const QImage image = area->viewport()->grab().toImage();
+  EXPECT_GE(calls, 1);
+  EXPECT_EQ(QColor(image.pixel(80, 60)), QColor(0, 0x80, 0));
+  EXPECT_EQ(QColor(image.pixel(area->viewport()->width() - 3, area->viewport()->height() - 3)), QColor(Qt::white));
+}
+
 }  // namespace
 }  // namespace corvane
