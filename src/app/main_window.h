@@ -13,12 +13,15 @@
 #include "app/message_box.h"
 #include "core/clipboard.h"
 #include "core/project.h"
+#include "core/undo.h"
 #include "edit/command_states.h"
 #include "edit/hotkeys.h"
 #include "edit/keyboard.h"
 #include "edit/tool_mode.h"
 #include "io/colour_scheme.h"
+#include "io/lay_load.h"
 #include "io/settings.h"
+#include "render/board_view.h"
 
 class QAction;
 class QActionGroup;
@@ -31,7 +34,15 @@ class QToolButton;
 
 namespace corvane {
 
+class BoardOverviewPanel;
+class DrawingArea;
+class GridButton;
+class Ruler;
+class UnitButton;
 class InfoWindow;
+
+// Starts the clock of the start-up probe (CORVANE_STARTUP_PROBE=1).
+void MarkStartupClock();
 
 // Where the window keeps its files and what it does at start and end.
 struct TMainWindowOptions {
@@ -127,7 +138,7 @@ class MainWindow : public QMainWindow {
 
  public:
   // `asker` answers the message boxes and file choosers (the real dialogs when null).
-  explicit MainWindow(const TMainWindowOptions& options = {}, std::unique_ptr<TAsker> asker = nullptr,
+  explicit MainWindow(const TMainWindowOptions& options = {}, std::unique_ptr<TShellAsker> asker = nullptr,
                       QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -144,7 +155,8 @@ class MainWindow : public QMainWindow {
   QToolButton* LayerVisibleButton(int layer) const { return visibleButtons_.at(layer - 1); }
   QRadioButton* ActiveLayerButton(int layer) const { return activeButtons_.at(layer - 1); }
   QToolButton* ModeButton(ToolMode mode) const;
-  QWidget* DrawingArea() const { return drawingArea_; }
+  DrawingArea* Surface() const { return drawingArea_; }
+  const TBoardView& View() const { return view_; }
   QTimer& AutoSaveTimer() { return autoSaveTimer_; }
   TZwischenablage& Clipboard() { return clipboard_; }
 
@@ -176,6 +188,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -200,7 +213,7 @@ class MainWindow : public QMainWindow {
   void ImportBoards();
   void OpenRecent(int index);
   void RefreshRecentFiles();
-  void ShowLoadOutcome(const struct TLoadResult& result);
+  void ShowLoadOutcome(const TLoadResult& result);
   bool SaveTo(const QString& path);
   void RememberFolder(const QString& file);
   QString StartFolder() const;
@@ -220,8 +233,17 @@ class MainWindow : public QMainWindow {
   void GroundPlaneMenu();
   void ShowProjectInfoWindow();
   void ShowLayerInfoWindow();
+  // Edit commands carried out here
+  void UndoCommand();
+  void RedoCommand();
+  void CopyCommand();
+  void CutCommand();
+  void DeleteCommand();
   // Rest
   void UpdateTitle();
+  // The shown board's view state <-> the drawing area's view.
+  void ViewToArea();
+  void AreaToView();
   void ShowInfoWindow();
   void CloseSplash();
   QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
@@ -231,7 +253,7 @@ class MainWindow : public QMainWindow {
   TFarbschema CurrentScheme() const;
 
   TMainWindowOptions options_;
-  std::unique_ptr<TAsker> asker_;
+  std::unique_ptr<TShellAsker> asker_;
   int language_ = 0;
   TProject project_;
   TZwischenablage clipboard_;
@@ -240,6 +262,8 @@ class MainWindow : public QMainWindow {
   THotkeys hotkeys_;
   ToolMode mode_ = ToolMode::Edit;
   TToolSizes sizes_;
+  TUndoControl undo_;
+  TBoardView view_;
   TCommandStates states_;
   QString programFolder_;
   QString configFolder_;
@@ -256,7 +280,12 @@ class MainWindow : public QMainWindow {
   QActionGroup* modeGroup_ = nullptr;
   std::array<QToolButton*, 15> modeButtons_{};
   QTabBar* tabs_ = nullptr;
-  QWidget* drawingArea_ = nullptr;
+  DrawingArea* drawingArea_ = nullptr;
+  Ruler* horizontalRuler_ = nullptr;
+  Ruler* verticalRuler_ = nullptr;
+  UnitButton* unitButton_ = nullptr;
+  GridButton* gridButton_ = nullptr;
+  BoardOverviewPanel* overview_ = nullptr;
   QLabel* helpLine_ = nullptr;
   std::array<QToolButton*, 7> visibleButtons_{};
   std::array<QRadioButton*, 7> activeButtons_{};

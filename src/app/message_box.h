@@ -9,9 +9,9 @@ class QWidget;
 
 namespace corvane {
 
-class TAsker {
+class TShellAsker {
  public:
-  virtual ~TAsker() = default;
+  virtual ~TShellAsker() = default;
   // An application-modal message box with the icon, caption and buttons;
   // returns the button chosen (the escape button when closed).
   virtual QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
@@ -23,7 +23,7 @@ class TAsker {
 };
 
 // The real boxes and dialogs.
-class TDialogAsker : public TAsker {
+class TSystemShellAsker : public TShellAsker {
  public:
   QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                                       const QString& text, QMessageBox::StandardButtons buttons) override;

@@ -1,6 +1,8 @@
 #include "messages/messages.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QStringList>
 #include <QTranslator>
 #include <memory>
 
@@ -71,25 +73,31 @@ QString DamagePlace(const IoError& e) {
   return Tr(text::PlaceFile).arg(field, offset);
 }
 
-std::unique_ptr<QTranslator>& InstalledTranslator() {
-  static std::unique_ptr<QTranslator> translator;
-  return translator;
+std::vector<std::unique_ptr<QTranslator>>& InstalledTranslators() {
+  static std::vector<std::unique_ptr<QTranslator>> translators;
+  return translators;
 }
 
 }  // namespace
 
 bool InstallLanguage(int languageIndex) {
-  std::unique_ptr<QTranslator>& current = InstalledTranslator();
-  if (current) {
-    QCoreApplication::removeTranslator(current.get());
-    current.reset();
-  }
+  std::vector<std::unique_ptr<QTranslator>>& installed = InstalledTranslators();
+  for (const std::unique_ptr<QTranslator>& t : installed) QCoreApplication::removeTranslator(t.get());
+  installed.clear();
   if (languageIndex == 1) return true;
-  auto translator = std::make_unique<QTranslator>();
-  const QString file = languageIndex == 2 ? QStringLiteral(":/i18n/corvane_fr.qm") : QStringLiteral(":/i18n/corvane_de.qm");
-  if (!translator->load(file) || !QCoreApplication::installTranslator(translator.get())) return false;
-  current = std::move(translator);
-  return true;
+  // Every library embeds its translations under :/i18n as <name>_<de|fr>.qm.
+  const QString suffix = languageIndex == 2 ? QStringLiteral("_fr.qm") : QStringLiteral("_de.qm");
+  const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({QLatin1Char('*') + suffix}, QDir::Files, QDir::Name);
+  bool all = !files.isEmpty();
+  for (const QString& name : files) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral(":/i18n/") + name) || !QCoreApplication::installTranslator(translator.get())) {
+      all = false;
+      continue;
+    }
+    installed.push_back(std::move(translator));
+  }
+  return all;
 }
 
 QString IoErrorMessage(const IoError& e) {
