@@ -52,9 +52,11 @@ const char* FindBadElementValue(const TObjekt& e, int version) {
   if (!UsableWidth(e.Freistanz)) return "Freistanz";
   if ((e.Typ == otLeiterbahn || e.Typ == otFlaeche || e.Typ == otLinie) && !UsableWidth(e.Wert1)) return "Wert1";
   if (e.Typ == otLoetauge) {
+    // A pad of an unknown shape has no outline and is drawn as nothing; it
+    // loads as written so that every file the writer makes can be read back.
     const int points = PadPointCount(e.Form);
-    if (points == 0) return "Form";
-    if (version >= 5 && static_cast<int>(e.Punkte.size()) != points) return "Punkte";
+    if (points == 0 && !e.Punkte.empty()) return "Punkte";
+    if (points != 0 && version >= 5 && static_cast<int>(e.Punkte.size()) != points) return "Punkte";
   }
   if (e.Typ == otSmdPad && version >= 5 && e.Punkte.size() != 4) return "Punkte";
   if (const char* bad = FindBadPoint(e)) return bad;

@@ -115,6 +115,19 @@ TEST(LayRoundTrip, APadWithoutValidStampGetsTheThermalDefaults) {
   EXPECT_EQ(e.ThermalStempel, kThermalStamp);
 }
 
+TEST(LayRoundTrip, PadsOfAnUnknownShapeLoadAsWritten) {
+  // The writer stores whatever shape a pad has; a shape outside 1..9 has no
+  // outline and must not make the file unreadable.
+  TProject p = SampleProject();
+  for (uint8_t shape : {uint8_t{0}, uint8_t{10}, uint8_t{255}}) {
+    p.Boards()[0].Elemente.Add(CreatePad({500, -500}, lyC1, shape, 20, 40));
+    ASSERT_TRUE(p.Boards()[0].Elemente.back().Punkte.empty());
+  }
+  const std::vector<uint8_t> bytes = EncodeLayout(p);
+  TProject back = Load(bytes);
+  EXPECT_TRUE(EncodeLayout(back) == bytes);
+}
+
 TEST(LayRoundTrip, LongTextsAndBoardNamesAreCut) {
   TProject p = SampleProject();
   p.Boards()[0].Name = std::string(40, 'n');
