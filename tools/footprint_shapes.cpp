@@ -51,11 +51,10 @@ TObjekt& AddText(ElementList& list, const std::string& content, TFloatPoint at, 
   TTextParams params;
   params.content = content;
   params.height = height;
-  TObjekt text = CreateText(at, params, layer);
   TTextEditorState editor;
   editor.AktiverLayer = layer;
   editor.Freistanz = kDefaultClearance;
-  GenerateTextStrokes(text, editor);
+  TObjekt text = CreateText(at, params, layer, editor);
   return Place(list, std::move(text));
 }
 
