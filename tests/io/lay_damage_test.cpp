@@ -107,7 +107,7 @@ TEST(LayDamage, InconsistentFilesAreRejected) {
       {"element kind 9", [](auto& b) { b[kPad] = 9; }, IoErrorKind::BadValue},
       {"kind 1 in version 5", [](auto& b) { b[trackAt] = otLinie; }, IoErrorKind::BadValue},
       {"layer 8", [](auto& b) { b[kPad + 22] = 8; }, IoErrorKind::BadValue},
-      {"pad shape 10", [](auto& b) { b[kPad + 23] = 10; }, IoErrorKind::BadValue},
+      {"pad shape 10 with outline points", [](auto& b) { b[kPad + 23] = 10; }, IoErrorKind::BadValue},
       {"pad shape with other point count", [](auto& b) { b[kPad + 23] = psSquare; }, IoErrorKind::BadValue},
       {"NaN position",
        [](auto& b) { PutLE<float>(&b[kPad + 1], std::numeric_limits<float>::quiet_NaN()); }, IoErrorKind::BadValue},

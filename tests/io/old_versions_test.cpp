@@ -294,6 +294,16 @@ TEST(OldVersions, Version4TextsStrokesAndLinks) {
   EXPECT_EQ(list[4].Wert3, 60);
 }
 
+TEST(OldVersions, APadOfAnUnknownShapeLoadsWithoutOutline) {
+  OldBoard b;
+  b.Elemente = {OldPad(0, lyC1)};
+  b.Elemente[0].Form = 0;
+  TProject p;
+  Load(fixtures::FileV3V4(4, {b}, 0), p);
+  ASSERT_EQ(p.ActiveElements().size(), 1u);
+  EXPECT_TRUE(p.ActiveElements()[0].Punkte.empty());
+}
+
 TEST(OldVersions, DamageInOldFilesIsRejected) {
   OldElement font;
   font.Typ = otFontText;
@@ -305,9 +315,6 @@ TEST(OldVersions, DamageInOldFilesIsRejected) {
   b.Elemente[0].Luftlinien = {1};  // only one element
   OldBoard good;
   good.Elemente = {OldTrack(lyC1)};
-  OldBoard badShape;
-  badShape.Elemente = {OldPad(0, lyC1)};
-  badShape.Elemente[0].Form = 0;
   OldBoard farPad;  // the pad's centre is usable, the outline made from it is not
   farPad.Elemente = {OldPad(536870000, lyC1)};
   farPad.Elemente[0].Mass1 = 100000;
@@ -320,7 +327,6 @@ TEST(OldVersions, DamageInOldFilesIsRejected) {
   } cases[] = {
       {"text of 16", v0, IoErrorKind::StringTooLong},
       {"connection index", fixtures::FileV3V4(3, {b}, 0), IoErrorKind::BadIndex},
-      {"pad shape 0", fixtures::FileV3V4(4, {badShape}, 0), IoErrorKind::BadValue},
       {"origin", fixtures::FileV3V4(4, {badOrigin}, 0), IoErrorKind::BadValue},
       {"outline beyond the coordinates", fixtures::FileV3V4(4, {farPad}, 0), IoErrorKind::BadValue},
       {"active board", fixtures::FileV3V4(3, {good, good}, 2), IoErrorKind::BadIndex},
