@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <vector>
 
 #include "core/element_list.h"
 #include "geom/element_create.h"
@@ -77,6 +78,14 @@ ElementList MakeBoard() {
     e.Freistanz = 20;
     list.Add(std::move(e));
   }
+  // A few hundred unrouted connections between pads far apart.
+  std::vector<TObjekt*> pads;
+  for (TObjekt& e : list)
+    if (IsAnyPad(e)) pads.push_back(&e);
+  for (std::size_t k = 0; k + 997 < pads.size(); k += 97) {
+    pads[k]->Luftlinien.push_back(pads[k + 997]->Id());
+    pads[k + 997]->Luftlinien.push_back(pads[k]->Id());
+  }
   return list;
 }
 
@@ -95,6 +104,10 @@ struct Scene {
     header.Hoehe = kBoardHeight;
     header.AktiverLayer = lyC1;
     header.MasseAn[lyC1 - 1] = 1;
+    // A two-layer board: the inner layers are hidden, as the board's
+    // multilayer switch keeps them while it is off.
+    header.Sichtbar[lyI1 - 1] = 0;
+    header.Sichtbar[lyI2 - 1] = 0;
     ctx = ScreenContext(header, StandardColourScheme(), TRenderSettings{}, view.Zoom());
   }
 

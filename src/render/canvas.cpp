@@ -57,13 +57,23 @@ TRgb Emulated(TPenMode m, TRgb c, TRgb backdrop) {
 // Device coordinates are kept well inside the range the rasteriser handles.
 constexpr double kDeviceLimit = 4.0e6;
 
-int DeviceCoord(double v) { return Rnd(std::clamp(v, -kDeviceLimit, kDeviceLimit)); }
+// Nearest pixel, ties to even; NaN and values beyond the limit are cut to it.
+// Adding and removing 1.5 * 2^52 rounds in the current (nearest, ties to
+// even) mode without a library call, exact for magnitudes far below 2^51
+// (strict floating point keeps the pair from being folded away).
+int DeviceCoord(double v) {
+  if (!(v > -kDeviceLimit)) v = -kDeviceLimit;
+  if (!(v < kDeviceLimit)) v = kDeviceLimit;
+  constexpr double kShift = 6755399441055744.0;
+  return static_cast<int>((v + kShift) - kShift);
+}
 
 double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
 
 }  // namespace
 
 TCanvas::TCanvas(QPainter& painter) : painter_(painter), rasterOps_(TargetHasRasterOps(painter)) {
+  if (rasterOps_) image_ = static_cast<QImage*>(painter.device());
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
   painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -110,6 +120,7 @@ void TCanvas::SetClipDevice(const QRect& device) {
   const QRect whole = dev ? QRect(0, 0, dev->width(), dev->height()) : device;
   clipDevice_ = device.intersected(whole);
   painter_.setClipRect(clipDevice_);
+  raster_.reset();
   clipWorld_ = ToWorldRect(clipDevice_);
 }
 
@@ -122,6 +133,7 @@ void TCanvas::ClearClip() {
   const QPaintDevice* dev = painter_.device();
   clipDevice_ = dev ? QRect(0, 0, dev->width(), dev->height()) : QRect();
   painter_.setClipping(false);
+  raster_.reset();
   clipWorld_ = ToWorldRect(clipDevice_);
 }
 
@@ -166,6 +178,28 @@ void TCanvas::Prepare(bool usePen, bool useBrush) {
   applied_ = true;
 }
 
+TSpanRaster* TCanvas::FastPath() {
+  // Writing the pixels directly is safe only while no other image shares them.
+  if (image_ == nullptr || !image_->isDetached()) return nullptr;
+  if (pen_.style == TPenStyle::Dot || brush_.style == TBrushStyle::DiagonalHatch) return nullptr;
+  TSpanMode mode;
+  switch (mode_) {
+    case TPenMode::Copy: mode = TSpanMode::Copy; break;
+    case TPenMode::Merge: mode = TSpanMode::Merge; break;
+    case TPenMode::MaskNotPen: mode = TSpanMode::MaskNotPen; break;
+    default: return nullptr;
+  }
+  if (!raster_) raster_.emplace(*image_, clipDevice_);
+  raster_->SetColour(pen_.colour.Rgb32(), mode);
+  return &*raster_;
+}
+
+void TCanvas::FastPolygonOutline(TSpanRaster& raster) {
+  const double h = DeviceWidth(pen_.width) / 2.0;
+  const qsizetype n = scratch_.size();
+  for (qsizetype i = 0; i < n; ++i) raster.FillCapsule(scratch_[i], scratch_[(i + 1) % n], h);
+}
+
 QRectF TCanvas::InsideFrameBox(const QRect& box) const {
   // The pen runs along the box's edge, or inside it for the inside-frame style.
   const double w = DeviceWidth(pen_.width);
@@ -200,8 +234,19 @@ void TCanvas::DrawClosed(const QPainterPath& fill, bool outline) {
 
 void TCanvas::LineTo(TIntPoint p) {
   if (PenVisible()) {
-    Prepare(true, false);
-    painter_.drawLine(ToDevice(current_), ToDevice(p));
+    const QPoint a = ToDevice(current_), b = ToDevice(p);
+    const int w = DeviceWidth(pen_.width);
+    TSpanRaster* raster = (w > 1 || a.x() == b.x() || a.y() == b.y()) ? FastPath() : nullptr;
+    if (raster != nullptr && w > 1) {
+      raster->FillCapsule(a, b, w / 2.0);
+    } else if (raster != nullptr) {
+      // One pixel wide along a row or column: both end pixels included.
+      raster->FillRect(QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                             QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))));
+    } else {
+      Prepare(true, false);
+      painter_.drawLine(a, b);
+    }
   }
   current_ = p;
 }
@@ -217,6 +262,13 @@ void TCanvas::FillScratch(std::span<const Point> points) {
 
 void TCanvas::DrawScratchPolyline() {
   if (scratch_.size() < 2 || !PenVisible()) return;
+  if (DeviceWidth(pen_.width) > 1) {
+    if (TSpanRaster* raster = FastPath()) {
+      const double h = DeviceWidth(pen_.width) / 2.0;
+      for (qsizetype i = 0; i + 1 < scratch_.size(); ++i) raster->FillCapsule(scratch_[i], scratch_[i + 1], h);
+      return;
+    }
+  }
   Prepare(true, false);
   if (scratch_.size() == 2)
     painter_.drawLine(scratch_[0], scratch_[1]);
@@ -226,6 +278,18 @@ void TCanvas::DrawScratchPolyline() {
 
 void TCanvas::DrawScratchPolygon() {
   if (scratch_.size() < 2) return;
+  const bool wideOutline = PenVisible() && DeviceWidth(pen_.width) > 1;
+  if (!PenVisible() || wideOutline) {
+    if (TSpanRaster* raster = FastPath()) {
+      if (BrushVisible()) {
+        raster->SetColour(brush_.colour.Rgb32(), raster->Mode());
+        raster->FillPolygon(scratch_);
+        raster->SetColour(pen_.colour.Rgb32(), raster->Mode());
+      }
+      if (wideOutline) FastPolygonOutline(*raster);
+      return;
+    }
+  }
   if (ModeToggles() && BrushVisible() && PenVisible()) {
     QPainterPath path;
     path.addPolygon(scratch_);
@@ -263,7 +327,22 @@ void TCanvas::Ellipse(const TIntRect& box) {
   const bool brushOn = BrushVisible(), penOn = PenVisible();
   if (!brushOn && !penOn) return;
   const bool thinPen = penOn && DeviceWidth(pen_.width) <= 1 && pen_.style != TPenStyle::Dot;
-  if (brushOn && (!penOn || (thinPen && brush_.style == TBrushStyle::Solid && brush_.colour == pen_.colour))) {
+  const bool disc = brushOn && (!penOn || (thinPen && brush_.colour == pen_.colour));
+  if ((disc || thinPen) && !r.isEmpty()) {
+    if (TSpanRaster* raster = FastPath()) {
+      const int shrink = penOn ? 0 : 1;
+      const double rx = (r.width() - shrink) / 2.0, ry = (r.height() - shrink) / 2.0;
+      const double cx = r.left() + rx, cy = r.top() + ry;
+      if (disc) {
+        raster->SetColour(brush_.colour.Rgb32(), raster->Mode());
+        raster->FillEllipse(cx, cy, std::max(rx, 0.5), std::max(ry, 0.5));
+      } else {
+        raster->FillEllipseRing(cx, cy, rx, ry, brushOn, brush_.colour.Rgb32());
+      }
+      return;
+    }
+  }
+  if (disc) {
     // A disc: the one-pixel outline of the brush's colour lies on the disc's
     // edge; without an outline the disc is one pixel smaller.
     Prepare(false, true);

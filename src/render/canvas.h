@@ -17,6 +17,7 @@
 #include <QRect>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,6 +26,7 @@
 #include "geom/device_mapping.h"
 #include "geom/int_point.h"
 #include "render/colour.h"
+#include "render/span_raster.h"
 
 namespace corvane {
 
@@ -172,8 +174,15 @@ class TCanvas {
   void DrawScratchPolyline();
   void DrawScratchPolygon();
 
+  // The span fast path set to the pen colour and mode, or nullptr when the
+  // figure goes through the painter.
+  TSpanRaster* FastPath();
+  void FastPolygonOutline(TSpanRaster& raster);
+
   QPainter& painter_;
   bool rasterOps_ = false;
+  QImage* image_ = nullptr;  // the target when it is a 32-bit image
+  std::optional<TSpanRaster> raster_;  // made on first use for the current clip
   TRgb backdrop_{};
   TDeviceMapping mapping_;
   QRect clipDevice_;

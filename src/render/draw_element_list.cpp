@@ -47,46 +47,55 @@ void DrawElementList(TCanvas& canvas, const ElementList& list, const TRenderCont
   const TIntRect clip = canvas.ClipWorld();
   std::vector<const TObjekt*> found;
   const std::vector<const TObjekt*>* meeting = nullptr;
-  if (options.Index != nullptr) {
+  if (options.Candidates != nullptr) {
+    meeting = options.Candidates;
+  } else if (options.Index != nullptr) {
     meeting = &options.Index->Query(list, clip);
   } else {
     found = ElementsMeeting(list, clip, state);
     meeting = &found;
   }
-  std::vector<const TObjekt*> marked;
-  if (ctx.MarkedOnly) {
-    for (const TObjekt* e : *meeting)
-      if (e->Merker) marked.push_back(e);
-    meeting = &marked;
-  }
 
-  // One pass sorts the candidates by what each layer draws, keeping list order.
+  // One pass sorts the candidates by what each step draws, keeping list order,
+  // so that the steps need not visit every element again.
+  struct TPadEntry {
+    const TObjekt* e;
+    uint8_t layer;
+    bool through;
+  };
   std::array<std::vector<const TObjekt*>, kLayerCount> byLayer;
-  std::vector<const TObjekt*> pads;
+  std::vector<TPadEntry> pads;
+  std::vector<const TObjekt*> selected, smdPads, holes, marks;
   for (const TObjekt* e : *meeting) {
-    if (IsPad(*e))
-      pads.push_back(e);
+    if (ctx.MarkedOnly && !e->Merker) continue;
+    const bool pad = IsPad(*e);
+    if (pad)
+      pads.push_back({e, e->Layer, IsThroughPad(*e)});
     else if (!e->Markiert && IsValidLayer(e->Layer))
       byLayer[static_cast<std::size_t>(e->Layer - 1)].push_back(e);
+    if (e->Markiert && state.Visible(e->Layer)) {
+      selected.push_back(e);
+      if (e->Typ == otLeiterbahn || e->Typ == otFlaeche || e->Typ == otKreis) marks.push_back(e);
+    }
+    if (IsSmdPad(*e) && state.Visible(e->Layer)) smdPads.push_back(e);
+    if (pad && e->Mass2 > 0 && ElementVisible(*e, state)) holes.push_back(e);
   }
+
   for (uint8_t layer : LayerOrder(ctx.ActiveLayer)) {
     if (!state.Visible(layer)) continue;
     for (const TObjekt* e : byLayer[layer - 1]) DrawElement(*e, canvas, ctx);
-    for (const TObjekt* e : pads)
-      if (OnVisibleLayer(*e, layer, state)) DrawElement(*e, canvas, ctx);
+    const bool copper = IsCopperLayer(layer);
+    for (const TPadEntry& p : pads)
+      if (p.layer == layer || (p.through && copper)) DrawElement(*p.e, canvas, ctx);
   }
-  for (const TObjekt* e : *meeting)
-    if (e->Markiert && state.Visible(e->Layer)) DrawElement(*e, canvas, ctx);
+  for (const TObjekt* e : selected) DrawElement(*e, canvas, ctx);
 
   if (!ctx.MonoMap) {
     if (ctx.MaskToolActive)
-      for (const TObjekt* e : *meeting)
-        if (IsSmdPad(*e) && state.Visible(e->Layer)) DrawElement(*e, canvas, ctx);
-    DrawDrillHoles(canvas, *meeting, ctx);
-    for (const TObjekt* e : *meeting) {
-      const bool marks = e->Typ == otLeiterbahn || e->Typ == otFlaeche || e->Typ == otKreis;
-      if (marks && e->Markiert) DrawNodeMarks(*e, canvas, ctx);
-    }
+      for (const TObjekt* e : smdPads) DrawElement(*e, canvas, ctx);
+    const TRgb brush = DrillBrushColour(ctx);
+    for (const TObjekt* e : holes) DrawDrillHole(*e, canvas, ctx, brush);
+    for (const TObjekt* e : marks) DrawNodeMarks(*e, canvas, ctx);
   }
   if (options.DrcMarkers) options.DrcMarkers(canvas);
 }

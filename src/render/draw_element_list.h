@@ -40,6 +40,9 @@ struct TElementListOptions {
   // Finds the elements meeting the clip rectangle; without it every element's
   // bounds are computed.
   TElementIndex* Index = nullptr;
+  // The elements meeting the clip rectangle found already (in list order);
+  // when given, neither the index nor the bounds are consulted.
+  const std::vector<const TObjekt*>* Candidates = nullptr;
   // The design-rule markers, drawn last while the DRC result panel is open.
   std::function<void(TCanvas&)> DrcMarkers;
 };

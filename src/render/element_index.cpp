@@ -37,7 +37,11 @@ void TElementIndex::Build(const ElementList& list) {
   entries_.clear();
   entries_.reserve(list.size());
   const TLayerState anyState;  // the spokes are included whatever the ground planes
-  for (const TObjekt& e : list) entries_.push_back({&e, e.Id(), ElementBounds(e, anyState, true)});
+  connected_.clear();
+  for (const TObjekt& e : list) {
+    entries_.push_back({&e, e.Id(), ElementBounds(e, anyState, true)});
+    if (IsAnyPad(e) && !e.Luftlinien.empty()) connected_.push_back(&e);
+  }
   large_.clear();
   cellItems_.clear();
   cellStart_.assign(1, 0);

@@ -10,8 +10,8 @@
 //  - the list has another length or another element at any position
 //    (elements added, removed or reordered), or
 //  - a candidate found has another identity than the one recorded.
-// Changes inside an element (moved, resized, other layer, clearance or
-// thermal switch) are not visible to these checks: whoever edits elements in
+// Changes inside an element (moved, resized, other layer, clearance, thermal
+// switch, connections) are not visible to these checks: whoever edits elements in
 // place calls Invalidate(), together with the repaint it requests anyway.
 //
 // Bounds are ElementBounds with the spokes of every thermal pad included, so
@@ -33,6 +33,10 @@ class TElementIndex {
   // The elements of `list` whose bounds meet `clip` (normalised world
   // rectangle), in list order. The result stays valid until the next call.
   const std::vector<const TObjekt*>& Query(const ElementList& list, const TIntRect& clip);
+
+  // The pads and SMD pads with rubber-band connections (their lines may cross
+  // any rectangle), in list order, as of the last Query.
+  const std::vector<const TObjekt*>& Connected() const { return connected_; }
 
   // How often the index has been built (lets callers and tests see laziness).
   std::size_t BuildCount() const { return builds_; }
@@ -62,6 +66,7 @@ class TElementIndex {
   std::vector<uint32_t> cellStart_;  // columns_ * rows_ + 1 offsets into cellItems_
   std::vector<uint32_t> cellItems_;
   std::vector<uint32_t> large_;
+  std::vector<const TObjekt*> connected_;
   // Query scratch.
   std::vector<uint32_t> seen_;
   uint32_t stamp_ = 0;

@@ -55,18 +55,11 @@ namespace {
 
 // Step 5: the plane of the active layer with the cut-outs of its elements,
 // then the spokes of its thermal pads over them.
-void PaintGroundPlaneCutOuts(TCanvas& canvas, const TBoardScene& scene, const TRenderContext& ctx) {
+void PaintGroundPlaneCutOuts(TCanvas& canvas, const std::vector<const TObjekt*>& meeting,
+                             const TRenderContext& ctx) {
   const TLayerState state = ctx.LayerState();
-  std::vector<const TObjekt*> found;
-  const std::vector<const TObjekt*>* meeting = nullptr;
-  if (scene.Index != nullptr) {
-    meeting = &scene.Index->Query(*scene.Elements, canvas.ClipWorld());
-  } else {
-    found = ElementsMeeting(*scene.Elements, canvas.ClipWorld(), state);
-    meeting = &found;
-  }
   std::vector<const TObjekt*> onLayer;
-  for (const TObjekt* e : *meeting)
+  for (const TObjekt* e : meeting)
     if (OnVisibleLayer(*e, ctx.ActiveLayer, state)) onLayer.push_back(e);
   for (const TObjekt* e : onLayer) DrawClearance(*e, canvas, ctx);
   for (const TObjekt* e : onLayer)
@@ -96,15 +89,29 @@ void PaintBoard(TCanvas& canvas, const TBoardScene& scene, const TRenderContext&
   canvas.FillRect({0, 0, scene.Breite + p, -scene.Hoehe - p}, fill);
   canvas.SetBackdrop(fill);
   if (scene.Template) scene.Template(canvas);
-  if (scene.Elements != nullptr && ctx.ActiveGroundPlaneOn()) PaintGroundPlaneCutOuts(canvas, scene, ctx);
+  // The elements meeting the clip rectangle, found once for every step.
+  std::vector<const TObjekt*> found;
+  const std::vector<const TObjekt*>* meeting = &found;
+  if (scene.Elements != nullptr) {
+    if (scene.Index != nullptr)
+      meeting = &scene.Index->Query(*scene.Elements, canvas.ClipWorld());
+    else
+      found = ElementsMeeting(*scene.Elements, canvas.ClipWorld(), ctx.LayerState());
+  }
+  if (scene.Elements != nullptr && ctx.ActiveGroundPlaneOn()) PaintGroundPlaneCutOuts(canvas, *meeting, ctx);
   if (scene.View != nullptr) PaintGrid(canvas, *scene.View, ctx);
   if (scene.Elements != nullptr) {
     TElementListOptions options;
-    options.Index = scene.Index;
+    options.Candidates = meeting;
     options.DrcMarkers = scene.DrcMarkers;
     DrawElementList(canvas, *scene.Elements, ctx, options);
-    if (!ctx.PhotoView)
-      for (const TObjekt& e : *scene.Elements) DrawConnections(canvas, ctx, *scene.Elements, e);
+    if (!ctx.PhotoView) {
+      if (scene.Index != nullptr) {
+        for (const TObjekt* e : scene.Index->Connected()) DrawConnections(canvas, ctx, *scene.Elements, *e);
+      } else {
+        for (const TObjekt& e : *scene.Elements) DrawConnections(canvas, ctx, *scene.Elements, e);
+      }
+    }
   }
   if (scene.IsolationOutlines != nullptr) PaintOutlines(canvas, *scene.IsolationOutlines);
   if (scene.Crosshair) scene.Crosshair(canvas);
