@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <vector>
 
@@ -61,11 +62,21 @@ constexpr double kDeviceLimit = 4.0e6;
 // Adding and removing 1.5 * 2^52 rounds in the current (nearest, ties to
 // even) mode without a library call, exact for magnitudes far below 2^51
 // (strict floating point keeps the pair from being folded away).
+constexpr double kRoundShift = 6755399441055744.0;
+
 int DeviceCoord(double v) {
   if (!(v > -kDeviceLimit)) v = -kDeviceLimit;
   if (!(v < kDeviceLimit)) v = kDeviceLimit;
-  constexpr double kShift = 6755399441055744.0;
-  return static_cast<int>((v + kShift) - kShift);
+  return static_cast<int>((v + kRoundShift) - kRoundShift);
+}
+
+// A stored coordinate rounded to whole world units as Rnd does (NaN gives 0,
+// the int32 range saturates), without its library calls.
+int32_t WorldUnits(double v) {
+  if (!(v == v)) return 0;
+  if (!(v > -2147483648.0)) return INT32_MIN;
+  if (!(v < 2147483647.0)) return INT32_MAX;
+  return static_cast<int32_t>((v + kRoundShift) - kRoundShift);
 }
 
 double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
@@ -255,7 +266,7 @@ template <typename Point>
 void TCanvas::FillScratch(std::span<const Point> points) {
   scratch_.resize(static_cast<qsizetype>(points.size()));
   for (std::size_t i = 0; i < points.size(); ++i) {
-    const TIntPoint p{Rnd(points[i].x), Rnd(points[i].y)};
+    const TIntPoint p{WorldUnits(points[i].x), WorldUnits(points[i].y)};
     scratch_[static_cast<qsizetype>(i)] = ToDevice(p);
   }
 }

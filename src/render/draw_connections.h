@@ -20,4 +20,10 @@ namespace corvane {
 void DrawConnections(TCanvas& canvas, const TRenderContext& ctx, const ElementList& list, const TObjekt& e,
                      TFloatPoint offset = {});
 
+// One connection of a repaint from e to its partner `to`: the connections
+// colour, or magenta between two selected ends while the track or autoroute
+// tool is active; offset as above.
+void DrawConnectionLine(TCanvas& canvas, const TRenderContext& ctx, const TObjekt& e, const TObjekt& to,
+                        TFloatPoint offset = {});
+
 }  // namespace corvane

@@ -9,29 +9,37 @@ namespace corvane {
 
 TRgb DrillBrushColour(const TRenderContext& ctx) { return ctx.WhiteDrills ? kWhite : ctx.Colours.Background; }
 
-TRgb DrillRingColour(const TObjekt& pad, TRgb brush) {
-  if (pad.Mass1 == pad.Mass2) return kWhite;
-  if (IsThroughPad(pad)) return kRed;
+THoleEntry HoleEntry(const TObjekt& pad) {
+  return {pad.X, pad.Y, pad.Mass1, pad.Mass2, pad.Layer, pad.Markiert != 0, IsThroughPad(pad)};
+}
+
+TRgb DrillRingColour(const THoleEntry& hole, TRgb brush) {
+  if (hole.Outer == hole.Drill) return kWhite;
+  if (hole.Through) return kRed;
   return brush;
 }
 
-TRgb HoleCrossColour(const TObjekt& pad, const TRenderContext& ctx) {
-  if (pad.Markiert) return kSelectionMagenta;
-  if (pad.Layer >= lyC1 && pad.Layer <= lyS2) return ctx.LayerColour(pad.Layer);
-  if (pad.Layer == lyI1) return ctx.LayerColour(lyO);
+TRgb HoleCrossColour(const THoleEntry& hole, const TRenderContext& ctx) {
+  if (hole.Selected) return kSelectionMagenta;
+  if (hole.Layer >= lyC1 && hole.Layer <= lyS2) return ctx.LayerColour(hole.Layer);
+  if (hole.Layer == lyI1) return ctx.LayerColour(lyO);
   return kWhite;
 }
 
 void DrawDrillHole(const TObjekt& pad, TCanvas& canvas, const TRenderContext& ctx, TRgb brush) {
+  DrawDrillHole(HoleEntry(pad), canvas, ctx, brush);
+}
+
+void DrawDrillHole(const THoleEntry& hole, TCanvas& canvas, const TRenderContext& ctx, TRgb brush) {
   canvas.SetPenMode(TPenMode::Copy);
   canvas.SetBrushColour(brush);
   canvas.SetBrushStyle(TBrushStyle::Solid);
-  SetHairPen(canvas, DrillRingColour(pad, brush));
-  const double d = pad.Mass2, px = ctx.Pixel();
-  canvas.Ellipse(RoundBox(pad.X - d + px, pad.Y + d - px, pad.X + d - px, pad.Y - d + px));
-  if (!IsHoleOnly(pad)) return;
-  canvas.SetPenColour(HoleCrossColour(pad, ctx));
-  DrawHoleCross(pad, canvas, ctx);
+  SetHairPen(canvas, DrillRingColour(hole, brush));
+  const double d = hole.Drill, px = ctx.Pixel();
+  canvas.Ellipse(RoundBox(hole.X - d + px, hole.Y + d - px, hole.X + d - px, hole.Y - d + px));
+  if (!(hole.Outer <= hole.Drill)) return;  // only bare holes get the cross
+  canvas.SetPenColour(HoleCrossColour(hole, ctx));
+  DrawHoleCross(hole.X, hole.Y, hole.Outer, canvas, ctx);
 }
 
 void DrawDrillHoles(TCanvas& canvas, std::span<const TObjekt* const> elements, const TRenderContext& ctx) {

@@ -5,6 +5,7 @@
 #include "render/draw_drill_holes.h"
 #include "render/draw_element.h"
 #include "render/draw_node_marks.h"
+#include "render/element_prefetch.h"
 
 namespace corvane {
 
@@ -65,9 +66,11 @@ void DrawElementList(TCanvas& canvas, const ElementList& list, const TRenderCont
   };
   std::array<std::vector<const TObjekt*>, kLayerCount> byLayer;
   std::vector<TPadEntry> pads;
-  std::vector<const TObjekt*> selected, smdPads, holes, marks;
-  for (const TObjekt* e : *meeting) {
-    if (ctx.MarkedOnly && !e->Merker) continue;
+  std::vector<const TObjekt*> selected, smdPads, marks;
+  std::vector<THoleEntry> holes;
+  ForEachPrefetched(*meeting, [&](const TObjekt& element) {
+    const TObjekt* e = &element;
+    if (ctx.MarkedOnly && !e->Merker) return;
     const bool pad = IsPad(*e);
     if (pad)
       pads.push_back({e, e->Layer, IsThroughPad(*e)});
@@ -78,15 +81,20 @@ void DrawElementList(TCanvas& canvas, const ElementList& list, const TRenderCont
       if (e->Typ == otLeiterbahn || e->Typ == otFlaeche || e->Typ == otKreis) marks.push_back(e);
     }
     if (IsSmdPad(*e) && state.Visible(e->Layer)) smdPads.push_back(e);
-    if (pad && e->Mass2 > 0 && ElementVisible(*e, state)) holes.push_back(e);
-  }
+    if (pad && e->Mass2 > 0 && ElementVisible(*e, state)) holes.push_back(HoleEntry(*e));
+  });
 
   for (uint8_t layer : LayerOrder(ctx.ActiveLayer)) {
     if (!state.Visible(layer)) continue;
-    for (const TObjekt* e : byLayer[layer - 1]) DrawElement(*e, canvas, ctx);
+    ForEachPrefetched(byLayer[layer - 1], [&](const TObjekt& e) { DrawElement(e, canvas, ctx); });
     const bool copper = IsCopperLayer(layer);
-    for (const TPadEntry& p : pads)
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t i = 0; i < pads.size(); ++i) {
+      const std::size_t j = i + kAhead;
+      if (j < pads.size() && (pads[j].layer == layer || (pads[j].through && copper))) PrefetchElement(pads[j].e);
+      const TPadEntry& p = pads[i];
       if (p.layer == layer || (p.through && copper)) DrawElement(*p.e, canvas, ctx);
+    }
   }
   for (const TObjekt* e : selected) DrawElement(*e, canvas, ctx);
 
@@ -94,7 +102,7 @@ void DrawElementList(TCanvas& canvas, const ElementList& list, const TRenderCont
     if (ctx.MaskToolActive)
       for (const TObjekt* e : smdPads) DrawElement(*e, canvas, ctx);
     const TRgb brush = DrillBrushColour(ctx);
-    for (const TObjekt* e : holes) DrawDrillHole(*e, canvas, ctx, brush);
+    for (const THoleEntry& h : holes) DrawDrillHole(h, canvas, ctx, brush);
     for (const TObjekt* e : marks) DrawNodeMarks(*e, canvas, ctx);
   }
   if (options.DrcMarkers) options.DrcMarkers(canvas);

@@ -53,14 +53,14 @@ void DrawDragHole(const TObjekt& pad, TCanvas& canvas, const TRenderContext& ctx
 
 }  // namespace
 
-void DrawHoleCross(const TObjekt& pad, TCanvas& canvas, const TRenderContext& ctx) {
-  const double h = pad.Mass1 / 2.0, px = ctx.Pixel();
+void DrawHoleCross(double x, double y, double r, TCanvas& canvas, const TRenderContext& ctx) {
+  const double h = r / 2.0, px = ctx.Pixel();
   canvas.SetPenWidth(0);
   canvas.SetPenStyle(TPenStyle::Solid);
-  canvas.MoveTo(RoundedPoint(pad.X - h, pad.Y + h));
-  canvas.LineTo(RoundedPoint(pad.X + h, pad.Y - h));
-  canvas.MoveTo(RoundedPoint(pad.X + h - px, pad.Y + h));
-  canvas.LineTo(RoundedPoint(pad.X - h - px, pad.Y - h));
+  canvas.MoveTo(RoundedPoint(x - h, y + h));
+  canvas.LineTo(RoundedPoint(x + h, y - h));
+  canvas.MoveTo(RoundedPoint(x + h - px, y + h));
+  canvas.LineTo(RoundedPoint(x - h - px, y - h));
 }
 
 void DrawPad(const TObjekt& pad, TCanvas& canvas, const TRenderContext& ctx, const TElementLook& look, int32_t grow,
@@ -77,7 +77,7 @@ void DrawPad(const TObjekt& pad, TCanvas& canvas, const TRenderContext& ctx, con
     const double d = pad.Mass2;
     canvas.SetBrushStyle(TBrushStyle::Clear);
     canvas.Ellipse(CircleBox(pad.X, pad.Y, d));
-    DrawHoleCross(pad, canvas, ctx);
+    DrawHoleCross(pad.X, pad.Y, pad.Mass1, canvas, ctx);
     return;
   }
 

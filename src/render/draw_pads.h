@@ -30,8 +30,8 @@ void DrawPad(const TObjekt& pad, TCanvas& canvas, const TRenderContext& ctx, con
 // pad of width + 2 grow and height + 2 grow (negative sizes become 0).
 void DrawSmdPad(const TObjekt& smd, TCanvas& canvas, int32_t grow);
 
-// The cross of a bare hole: two one-pixel lines across half the outer radius,
-// the second one pixel to the left.
-void DrawHoleCross(const TObjekt& pad, TCanvas& canvas, const TRenderContext& ctx);
+// The cross of a bare hole at (x, y) with outer radius r: two one-pixel
+// lines across half the outer radius, the second one pixel to the left.
+void DrawHoleCross(double x, double y, double r, TCanvas& canvas, const TRenderContext& ctx);
 
 }  // namespace corvane

@@ -34,9 +34,16 @@ class TElementIndex {
   // rectangle), in list order. The result stays valid until the next call.
   const std::vector<const TObjekt*>& Query(const ElementList& list, const TIntRect& clip);
 
-  // The pads and SMD pads with rubber-band connections (their lines may cross
-  // any rectangle), in list order, as of the last Query.
-  const std::vector<const TObjekt*>& Connected() const { return connected_; }
+  // Every rubber-band connection of the list, once from each end, in list
+  // order of the first end (their lines may cross any rectangle), resolved as
+  // of the last Query. A partner whose identity no longer matches ToId has
+  // been replaced: the connection is stale.
+  struct TConnection {
+    const TObjekt* From;
+    const TObjekt* To;
+    ObjRef ToId;
+  };
+  const std::vector<TConnection>& Connections() const { return connections_; }
 
   // How often the index has been built (lets callers and tests see laziness).
   std::size_t BuildCount() const { return builds_; }
@@ -66,7 +73,7 @@ class TElementIndex {
   std::vector<uint32_t> cellStart_;  // columns_ * rows_ + 1 offsets into cellItems_
   std::vector<uint32_t> cellItems_;
   std::vector<uint32_t> large_;
-  std::vector<const TObjekt*> connected_;
+  std::vector<TConnection> connections_;
   // Query scratch.
   std::vector<uint32_t> seen_;
   uint32_t stamp_ = 0;

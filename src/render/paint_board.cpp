@@ -8,6 +8,7 @@
 #include "render/draw_connections.h"
 #include "render/draw_element_list.h"
 #include "render/draw_shapes.h"
+#include "render/element_prefetch.h"
 #include "render/grid_lines.h"
 
 namespace corvane {
@@ -61,7 +62,7 @@ void PaintGroundPlaneCutOuts(TCanvas& canvas, const std::vector<const TObjekt*>&
   std::vector<const TObjekt*> onLayer;
   for (const TObjekt* e : meeting)
     if (OnVisibleLayer(*e, ctx.ActiveLayer, state)) onLayer.push_back(e);
-  for (const TObjekt* e : onLayer) DrawClearance(*e, canvas, ctx);
+  ForEachPrefetched(onLayer, [&](const TObjekt& e) { DrawClearance(e, canvas, ctx); });
   for (const TObjekt* e : onLayer)
     if (IsAnyPad(*e) && e->Schalter1) DrawSpokes(*e, canvas, ctx);
 }
@@ -106,8 +107,9 @@ void PaintBoard(TCanvas& canvas, const TBoardScene& scene, const TRenderContext&
     options.DrcMarkers = scene.DrcMarkers;
     DrawElementList(canvas, *scene.Elements, ctx, options);
     if (!ctx.PhotoView) {
-      if (scene.Index != nullptr) {
-        for (const TObjekt* e : scene.Index->Connected()) DrawConnections(canvas, ctx, *scene.Elements, *e);
+      if (scene.Index != nullptr && !ctx.DragPreview) {
+        for (const TElementIndex::TConnection& c : scene.Index->Connections())
+          if (c.To->Id() == c.ToId) DrawConnectionLine(canvas, ctx, *c.From, *c.To);
       } else {
         for (const TObjekt& e : *scene.Elements) DrawConnections(canvas, ctx, *scene.Elements, e);
       }

@@ -105,6 +105,10 @@ void TSpanRaster::FillEllipseRing(double cx, double cy, double rx, double ry, bo
 
 void TSpanRaster::FillCapsule(QPointF a, QPointF b, double h) {
   if (!(h > 0)) return;
+  if (a.y() == b.y() || a.x() == b.x()) {
+    FillAxisCapsule(a, b, h);
+    return;
+  }
   const double dxs = b.x() - a.x(), dys = b.y() - a.y();
   const double length = std::hypot(dxs, dys);
   const double ux = length > 0 ? dxs / length : 0, uy = length > 0 ? dys / length : 0;
@@ -154,6 +158,34 @@ void TSpanRaster::FillRect(const QRect& r) {
   for (int y = c.top(); y <= c.bottom(); ++y) Span(y, c.left(), c.right());
 }
 
+void TSpanRaster::FillAxisCapsule(QPointF a, QPointF b, double h) {
+  // Along a row or a column: a rectangle with half discs, one root per row.
+  const bool horizontal = a.y() == b.y();
+  const double x0 = std::min(a.x(), b.x()), x1 = std::max(a.x(), b.x());
+  const double y0 = std::min(a.y(), b.y()), y1 = std::max(a.y(), b.y());
+  const int last = LastRow(y1 + h);
+  const double hh = h * h;
+  for (int y = FirstRow(y0 - h); y <= last; ++y) {
+    const double yc = y + 0.5 + kBias;
+    double lo, hi;
+    if (horizontal) {
+      const double dy = yc - y0;
+      if (dy * dy > hh) continue;
+      const double dx = std::sqrt(hh - dy * dy);
+      lo = x0 - dx;
+      hi = x1 + dx;
+    } else {
+      const double dy = yc < y0 ? y0 - yc : yc > y1 ? yc - y1 : 0.0;
+      if (dy * dy > hh) continue;
+      const double dx = dy == 0.0 ? h : std::sqrt(hh - dy * dy);
+      lo = x0 - dx;
+      hi = x0 + dx;
+    }
+    int p0, p1;
+    if (PixelRange(lo, hi, p0, p1)) Span(y, p0, p1);
+  }
+}
+
 void TSpanRaster::FillPolygon(const QPolygon& polygon) {
   const int n = static_cast<int>(polygon.size());
   if (n < 3) return;
@@ -162,14 +194,14 @@ void TSpanRaster::FillPolygon(const QPolygon& polygon) {
     top = std::min(top, p.y());
     bottom = std::max(bottom, p.y());
   }
-  std::vector<double> xs;
+  std::vector<double>& xs = crossings_;
   const int last = LastRow(bottom);
   for (int y = FirstRow(top); y <= last; ++y) {
     const double yc = y + 0.5 + kBias;
     xs.clear();
     for (int i = 0; i < n; ++i) {
       const QPoint& p = polygon[i];
-      const QPoint& q = polygon[(i + 1) % n];
+      const QPoint& q = polygon[i + 1 < n ? i + 1 : 0];
       if (p.y() == q.y()) continue;
       const double y0 = std::min(p.y(), q.y()), y1 = std::max(p.y(), q.y());
       if (yc < y0 || yc >= y1) continue;

@@ -15,6 +15,7 @@
 #include <QRect>
 
 #include <cstdint>
+#include <vector>
 
 namespace corvane {
 
@@ -49,6 +50,7 @@ class TSpanRaster {
   // Paints row y from pixel x0 to x1 (inclusive) within the clip.
   void Span(int y, int x0, int x1);
   void SpanColour(int y, int x0, int x1, uint32_t rgb);
+  void FillAxisCapsule(QPointF a, QPointF b, double halfWidth);
   // The pixel range of centres within [a, b] on a row.
   static bool PixelRange(double a, double b, int& x0, int& x1);
   int FirstRow(double top) const;
@@ -57,6 +59,7 @@ class TSpanRaster {
   uchar* bits_;
   qsizetype stride_;
   QRect clip_;
+  std::vector<double> crossings_;  // scratch of FillPolygon
   uint32_t rgb_ = 0;
   TSpanMode mode_ = TSpanMode::Copy;
 };

@@ -26,6 +26,14 @@ ElementList Board() {
     }
     if (i % 500 == 0) list.Add(Track({{0, y}, {5000, y - 3000}}, 20, lyO));
   }
+  // Rubber bands between pads far apart.
+  std::vector<TObjekt*> pads;
+  for (TObjekt& e : list)
+    if (IsAnyPad(e)) pads.push_back(&e);
+  for (std::size_t k = 0; k + 300 < pads.size(); k += 70) {
+    pads[k]->Luftlinien.push_back(pads[k + 300]->Id());
+    pads[k + 300]->Luftlinien.push_back(pads[k]->Id());
+  }
   return list;
 }
 
@@ -83,6 +91,9 @@ TEST(ElementIndex, InPlaceEditsNeedInvalidate) {
 
 TEST(ElementIndex, DrawingThroughTheIndexGivesTheSamePicture) {
   const ElementList list = Board();
+  std::size_t connected = 0;
+  for (const TObjekt& e : list) connected += e.Luftlinien.size();
+  ASSERT_GT(connected, 4u);
   TRenderContext ctx = Context(lyC1, 0.2);
   ctx.GroundPlane[lyC1 - 1] = 1;
   TElementIndex index;
