@@ -55,20 +55,11 @@ TRgb Emulated(TPenMode m, TRgb c, TRgb backdrop) {
   return c;
 }
 
-// Device coordinates are kept well inside the range the rasteriser handles.
-constexpr double kDeviceLimit = 4.0e6;
-
-// Nearest pixel, ties to even; NaN and values beyond the limit are cut to it.
-// Adding and removing 1.5 * 2^52 rounds in the current (nearest, ties to
-// even) mode without a library call, exact for magnitudes far below 2^51
-// (strict floating point keeps the pair from being folded away).
+// Longer one-pixel lines go through the painter, which clips them first.
+constexpr int kMaxHairLine = 4096;
 constexpr double kRoundShift = 6755399441055744.0;
 
-int DeviceCoord(double v) {
-  if (!(v > -kDeviceLimit)) v = -kDeviceLimit;
-  if (!(v < kDeviceLimit)) v = kDeviceLimit;
-  return static_cast<int>((v + kRoundShift) - kRoundShift);
-}
+int DeviceCoord(double v) { return TCanvas::DeviceCoordinate(v); }
 
 // A stored coordinate rounded to whole world units as Rnd does (NaN gives 0,
 // the int32 range saturates), without its library calls.
@@ -97,10 +88,6 @@ TCanvas::TCanvas(QPainter& painter) : painter_(painter), rasterOps_(TargetHasRas
 void TCanvas::SetMapping(const TDeviceMapping& m) {
   mapping_ = m;
   clipWorld_ = ToWorldRect(clipDevice_);
-}
-
-QPoint TCanvas::ToDevice(TIntPoint p) const {
-  return {DeviceCoord(mapping_.DeviceX(p.x)), DeviceCoord(mapping_.DeviceY(p.y))};
 }
 
 QRect TCanvas::ToDeviceRect(const TIntRect& box) const {
@@ -206,9 +193,24 @@ TSpanRaster* TCanvas::FastPath() {
 }
 
 void TCanvas::FastPolygonOutline(TSpanRaster& raster) {
-  const double h = DeviceWidth(pen_.width) / 2.0;
+  const int w = DeviceWidth(pen_.width);
   const qsizetype n = scratch_.size();
-  for (qsizetype i = 0; i < n; ++i) raster.FillCapsule(scratch_[i], scratch_[(i + 1) % n], h);
+  for (qsizetype i = 0; i < n; ++i) {
+    if (w > 1)
+      raster.FillCapsule(scratch_[i], scratch_[(i + 1) % n], w / 2.0);
+    else
+      raster.HairLine(scratch_[i], scratch_[(i + 1) % n]);
+  }
+}
+
+bool TCanvas::ShortLine(QPoint a, QPoint b) {
+  return std::abs(a.x() - b.x()) <= kMaxHairLine && std::abs(a.y() - b.y()) <= kMaxHairLine;
+}
+
+bool TCanvas::ScratchShort() const {
+  for (qsizetype i = 0; i + 1 < scratch_.size(); ++i)
+    if (!ShortLine(scratch_[i], scratch_[i + 1])) return false;
+  return scratch_.size() < 2 || ShortLine(scratch_.back(), scratch_.front());
 }
 
 QRectF TCanvas::InsideFrameBox(const QRect& box) const {
@@ -247,13 +249,11 @@ void TCanvas::LineTo(TIntPoint p) {
   if (PenVisible()) {
     const QPoint a = ToDevice(current_), b = ToDevice(p);
     const int w = DeviceWidth(pen_.width);
-    TSpanRaster* raster = (w > 1 || a.x() == b.x() || a.y() == b.y()) ? FastPath() : nullptr;
+    TSpanRaster* raster = (w > 1 || ShortLine(a, b)) ? FastPath() : nullptr;
     if (raster != nullptr && w > 1) {
       raster->FillCapsule(a, b, w / 2.0);
     } else if (raster != nullptr) {
-      // One pixel wide along a row or column: both end pixels included.
-      raster->FillRect(QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                             QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()))));
+      raster->HairLine(a, b);
     } else {
       Prepare(true, false);
       painter_.drawLine(a, b);
@@ -273,12 +273,15 @@ void TCanvas::FillScratch(std::span<const Point> points) {
 
 void TCanvas::DrawScratchPolyline() {
   if (scratch_.size() < 2 || !PenVisible()) return;
-  if (DeviceWidth(pen_.width) > 1) {
-    if (TSpanRaster* raster = FastPath()) {
-      const double h = DeviceWidth(pen_.width) / 2.0;
-      for (qsizetype i = 0; i + 1 < scratch_.size(); ++i) raster->FillCapsule(scratch_[i], scratch_[i + 1], h);
-      return;
+  if (TSpanRaster* raster = ScratchShort() ? FastPath() : nullptr) {
+    const int w = DeviceWidth(pen_.width);
+    for (qsizetype i = 0; i + 1 < scratch_.size(); ++i) {
+      if (w > 1)
+        raster->FillCapsule(scratch_[i], scratch_[i + 1], w / 2.0);
+      else
+        raster->HairLine(scratch_[i], scratch_[i + 1]);
     }
+    return;
   }
   Prepare(true, false);
   if (scratch_.size() == 2)
@@ -289,15 +292,14 @@ void TCanvas::DrawScratchPolyline() {
 
 void TCanvas::DrawScratchPolygon() {
   if (scratch_.size() < 2) return;
-  const bool wideOutline = PenVisible() && DeviceWidth(pen_.width) > 1;
-  if (!PenVisible() || wideOutline) {
+  if (!PenVisible() || DeviceWidth(pen_.width) > 1 || ScratchShort()) {
     if (TSpanRaster* raster = FastPath()) {
       if (BrushVisible()) {
         raster->SetColour(brush_.colour.Rgb32(), raster->Mode());
         raster->FillPolygon(scratch_);
         raster->SetColour(pen_.colour.Rgb32(), raster->Mode());
       }
-      if (wideOutline) FastPolygonOutline(*raster);
+      if (PenVisible()) FastPolygonOutline(*raster);
       return;
     }
   }
@@ -393,13 +395,42 @@ TArcAngles ArcAngles(const TIntRect& box, TIntPoint s, TIntPoint e, bool mirrore
 
 }  // namespace
 
+// Device points along an arc of the frame from `start` by `span` degrees (as
+// displayed, counter-clockwise positive), close enough that no chord strays
+// more than a quarter pixel from the curve.
+static QPolygonF ArcPoints(const QRectF& frame, double start, double span) {
+  const double rx = frame.width() / 2, ry = frame.height() / 2;
+  const double r = std::max(rx, ry);
+  const double step = r > 0.25 ? 2 * std::acos(1 - 0.25 / r) : std::numbers::pi / 2;
+  const double radians = std::fabs(span) * std::numbers::pi / 180;
+  const int n = std::clamp(static_cast<int>(std::ceil(radians / step)), 1, 4096);
+  QPolygonF points(n + 1);
+  const QPointF c = frame.center();
+  for (int i = 0; i <= n; ++i) {
+    const double a = (start + span * i / n) * std::numbers::pi / 180;
+    points[i] = QPointF(c.x() + rx * std::cos(a), c.y() - ry * std::sin(a));
+  }
+  return points;
+}
+
 void TCanvas::Arc(const TIntRect& box, TIntPoint start, TIntPoint end) {
   if (!PenVisible()) return;
   const TArcAngles a = ArcAngles(NormaliseRect(box), start, end, mapping_.mirrored);
   const QRect r = ToDeviceRect(box);
+  const QRectF frame = InsideFrameBox(r);
+  if (TSpanRaster* raster = r.width() <= kMaxHairLine && r.height() <= kMaxHairLine ? FastPath() : nullptr) {
+    const QPolygonF points = ArcPoints(frame, a.start, a.span);
+    const int w = DeviceWidth(pen_.width);
+    for (qsizetype i = 0; i + 1 < points.size(); ++i) {
+      if (w > 1)
+        raster->FillCapsule(points[i], points[i + 1], w / 2.0);
+      else
+        raster->HairLine(points[i].toPoint(), points[i + 1].toPoint());
+    }
+    return;
+  }
   Prepare(true, false);
   QPainterPath path;
-  const QRectF frame = InsideFrameBox(r);
   path.arcMoveTo(frame, a.start);
   path.arcTo(frame, a.start, a.span);
   painter_.drawPath(path);
@@ -408,8 +439,29 @@ void TCanvas::Arc(const TIntRect& box, TIntPoint start, TIntPoint end) {
 void TCanvas::Chord(const TIntRect& box, TIntPoint start, TIntPoint end) {
   const TArcAngles a = ArcAngles(NormaliseRect(box), start, end, mapping_.mirrored);
   const QRect r = ToDeviceRect(box);
-  QPainterPath path;
   const QRectF frame = InsideFrameBox(r);
+  if (TSpanRaster* raster = r.width() <= kMaxHairLine && r.height() <= kMaxHairLine ? FastPath() : nullptr) {
+    const QPolygonF points = ArcPoints(frame, a.start, a.span);
+    if (BrushVisible()) {
+      raster->SetColour(brush_.colour.Rgb32(), raster->Mode());
+      raster->FillPolygon(points);
+      raster->SetColour(pen_.colour.Rgb32(), raster->Mode());
+    }
+    if (PenVisible()) {
+      const int w = DeviceWidth(pen_.width);
+      const qsizetype n = points.size();
+      for (qsizetype i = 0; i < n; ++i) {
+        const QPointF& p = points[i];
+        const QPointF& q = points[i + 1 < n ? i + 1 : 0];  // the last one is the chord
+        if (w > 1)
+          raster->FillCapsule(p, q, w / 2.0);
+        else
+          raster->HairLine(p.toPoint(), q.toPoint());
+      }
+    }
+    return;
+  }
+  QPainterPath path;
   path.arcMoveTo(frame, a.start);
   path.arcTo(frame, a.start, a.span);
   path.closeSubpath();

@@ -80,7 +80,19 @@ class TCanvas {
   // mirrored mapping of the photo view maps x to W - x.
   void SetMapping(const TDeviceMapping& m);
   const TDeviceMapping& Mapping() const { return mapping_; }
-  QPoint ToDevice(TIntPoint p) const;
+  QPoint ToDevice(TIntPoint p) const {
+    return {DeviceCoordinate(mapping_.DeviceX(p.x)), DeviceCoordinate(mapping_.DeviceY(p.y))};
+  }
+  // A device coordinate rounded to the nearest pixel (ties to even) and kept
+  // within +-4e6, well inside what the rasterisers handle; NaN gives -4e6.
+  // Adding and removing 1.5 * 2^52 rounds in the current (nearest, ties to
+  // even) mode without a library call.
+  static int DeviceCoordinate(double v) {
+    constexpr double kLimit = 4.0e6, kShift = 6755399441055744.0;
+    if (!(v > -kLimit)) v = -kLimit;
+    if (!(v < kLimit)) v = kLimit;
+    return static_cast<int>((v + kShift) - kShift);
+  }
   QPoint ToDevice(int32_t x, int32_t y) const { return ToDevice(TIntPoint{x, y}); }
   // The device rectangle covered by a world box (corners in any order),
   // right and bottom exclusive.
@@ -178,6 +190,9 @@ class TCanvas {
   // figure goes through the painter.
   TSpanRaster* FastPath();
   void FastPolygonOutline(TSpanRaster& raster);
+  // Lines the fast path draws pixel by pixel must be short enough.
+  static bool ShortLine(QPoint a, QPoint b);
+  bool ScratchShort() const;
 
   QPainter& painter_;
   bool rasterOps_ = false;

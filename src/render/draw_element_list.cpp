@@ -42,6 +42,32 @@ void DrawLayerElements(TCanvas& canvas, const ElementList& list, int layer, cons
   DrawLayerElements(canvas, all, layer, ctx);
 }
 
+namespace {
+
+// The candidates of one drawing pass sorted by the steps that draw them.
+struct TSortedElements {
+  struct TPad {
+    const TObjekt* e;
+    uint8_t layer;
+    bool through;
+  };
+  std::array<std::vector<const TObjekt*>, kLayerCount> byLayer;
+  std::vector<TPad> pads;
+  std::vector<const TObjekt*> selected, smdPads, marks;
+  std::vector<THoleEntry> holes;
+
+  void Clear() {
+    for (auto& v : byLayer) v.clear();
+    pads.clear();
+    selected.clear();
+    smdPads.clear();
+    marks.clear();
+    holes.clear();
+  }
+};
+
+}  // namespace
+
 void DrawElementList(TCanvas& canvas, const ElementList& list, const TRenderContext& ctx,
                      const TElementListOptions& options) {
   const TLayerState state = ctx.LayerState();
@@ -58,17 +84,28 @@ void DrawElementList(TCanvas& canvas, const ElementList& list, const TRenderCont
   }
 
   // One pass sorts the candidates by what each step draws, keeping list order,
-  // so that the steps need not visit every element again.
-  struct TPadEntry {
-    const TObjekt* e;
-    uint8_t layer;
-    bool through;
-  };
-  std::array<std::vector<const TObjekt*>, kLayerCount> byLayer;
-  std::vector<TPadEntry> pads;
-  std::vector<const TObjekt*> selected, smdPads, marks;
-  std::vector<THoleEntry> holes;
-  ForEachPrefetched(*meeting, [&](const TObjekt& element) {
+  // so that the steps need not visit every element again. The lists are kept
+  // between repaints, so that large boards do not allocate them every time.
+  static thread_local TSortedElements kept;
+  static thread_local bool keptInUse = false;
+  TSortedElements local;
+  const bool useKept = !keptInUse;
+  TSortedElements& sorted = useKept ? kept : local;
+  keptInUse = true;
+  struct TRelease {
+    bool active;
+    ~TRelease() {
+      if (active) keptInUse = false;
+    }
+  } release{useKept};
+  sorted.Clear();
+  auto& byLayer = sorted.byLayer;
+  auto& pads = sorted.pads;
+  auto& selected = sorted.selected;
+  auto& smdPads = sorted.smdPads;
+  auto& marks = sorted.marks;
+  auto& holes = sorted.holes;
+  ForEachPrefetched<kScanAhead>(*meeting, [&](const TObjekt& element) {
     const TObjekt* e = &element;
     if (ctx.MarkedOnly && !e->Merker) return;
     const bool pad = IsPad(*e);
@@ -92,7 +129,7 @@ void DrawElementList(TCanvas& canvas, const ElementList& list, const TRenderCont
     for (std::size_t i = 0; i < pads.size(); ++i) {
       const std::size_t j = i + kAhead;
       if (j < pads.size() && (pads[j].layer == layer || (pads[j].through && copper))) PrefetchElement(pads[j].e);
-      const TPadEntry& p = pads[i];
+      const TSortedElements::TPad& p = pads[i];
       if (p.layer == layer || (p.through && copper)) DrawElement(*p.e, canvas, ctx);
     }
   }

@@ -22,10 +22,14 @@ inline void PrefetchPoints(const TObjekt* e) {
   if (!e->Punkte.empty()) __builtin_prefetch(e->Punkte.data());
 }
 
-// fn(element) for every element, with the records 8 and the points 4 steps ahead requested.
-template <typename Fn>
+// fn(element) for every element, with the records `ahead` steps and their
+// points half as many steps ahead requested. Quick steps need more distance.
+inline constexpr std::size_t kDrawAhead = 8;
+inline constexpr std::size_t kScanAhead = 32;
+
+template <std::size_t kRecordsAhead = kDrawAhead, typename Fn>
 void ForEachPrefetched(const std::vector<const TObjekt*>& elements, Fn&& fn) {
-  constexpr std::size_t kRecordsAhead = 8, kPointsAhead = 4;
+  constexpr std::size_t kPointsAhead = kRecordsAhead / 2;
   const std::size_t n = elements.size();
   for (std::size_t i = 0; i < n; ++i) {
     if (i + kRecordsAhead < n) PrefetchElement(elements[i + kRecordsAhead]);

@@ -60,8 +60,9 @@ void PaintGroundPlaneCutOuts(TCanvas& canvas, const std::vector<const TObjekt*>&
                              const TRenderContext& ctx) {
   const TLayerState state = ctx.LayerState();
   std::vector<const TObjekt*> onLayer;
-  for (const TObjekt* e : meeting)
-    if (OnVisibleLayer(*e, ctx.ActiveLayer, state)) onLayer.push_back(e);
+  ForEachPrefetched<kScanAhead>(meeting, [&](const TObjekt& e) {
+    if (OnVisibleLayer(e, ctx.ActiveLayer, state)) onLayer.push_back(&e);
+  });
   ForEachPrefetched(onLayer, [&](const TObjekt& e) { DrawClearance(e, canvas, ctx); });
   for (const TObjekt* e : onLayer)
     if (IsAnyPad(*e) && e->Schalter1) DrawSpokes(*e, canvas, ctx);

@@ -186,13 +186,14 @@ void TSpanRaster::FillAxisCapsule(QPointF a, QPointF b, double h) {
   }
 }
 
-void TSpanRaster::FillPolygon(const QPolygon& polygon) {
+template <typename Polygon>
+void TSpanRaster::FillAnyPolygon(const Polygon& polygon) {
   const int n = static_cast<int>(polygon.size());
   if (n < 3) return;
-  int top = polygon[0].y(), bottom = top;
-  for (const QPoint& p : polygon) {
-    top = std::min(top, p.y());
-    bottom = std::max(bottom, p.y());
+  double top = polygon[0].y(), bottom = top;
+  for (const auto& p : polygon) {
+    top = std::min<double>(top, p.y());
+    bottom = std::max<double>(bottom, p.y());
   }
   std::vector<double>& xs = crossings_;
   const int last = LastRow(bottom);
@@ -200,18 +201,61 @@ void TSpanRaster::FillPolygon(const QPolygon& polygon) {
     const double yc = y + 0.5 + kBias;
     xs.clear();
     for (int i = 0; i < n; ++i) {
-      const QPoint& p = polygon[i];
-      const QPoint& q = polygon[i + 1 < n ? i + 1 : 0];
+      const auto& p = polygon[i];
+      const auto& q = polygon[i + 1 < n ? i + 1 : 0];
       if (p.y() == q.y()) continue;
-      const double y0 = std::min(p.y(), q.y()), y1 = std::max(p.y(), q.y());
+      const double y0 = std::min<double>(p.y(), q.y()), y1 = std::max<double>(p.y(), q.y());
       if (yc < y0 || yc >= y1) continue;
       xs.push_back(p.x() + (yc - p.y()) * (q.x() - p.x()) / static_cast<double>(q.y() - p.y()));
     }
-    std::sort(xs.begin(), xs.end());
+    if (xs.size() == 2) {
+      if (xs[0] > xs[1]) std::swap(xs[0], xs[1]);
+    } else {
+      std::sort(xs.begin(), xs.end());
+    }
     for (std::size_t k = 0; k + 1 < xs.size(); k += 2) {
       int x0, x1;
       if (PixelRange(xs[k], xs[k + 1], x0, x1)) Span(y, x0, x1);
     }
+  }
+}
+
+void TSpanRaster::FillPolygon(const QPolygon& polygon) { FillAnyPolygon(polygon); }
+
+void TSpanRaster::FillPolygon(const QPolygonF& polygon) { FillAnyPolygon(polygon); }
+
+template <typename Paint>
+void TSpanRaster::Bresenham(QPoint a, QPoint b, Paint paint) {
+  const int dx = std::abs(b.x() - a.x()), dy = -std::abs(b.y() - a.y());
+  const int sx = a.x() < b.x() ? 1 : -1, sy = a.y() < b.y() ? 1 : -1;
+  const int left = clip_.left(), top = clip_.top();
+  const auto width = static_cast<unsigned>(clip_.width()), height = static_cast<unsigned>(clip_.height());
+  int x = a.x(), y = a.y(), err = dx + dy;
+  for (;;) {
+    if (static_cast<unsigned>(x - left) < width && static_cast<unsigned>(y - top) < height)
+      paint(reinterpret_cast<uint32_t*>(bits_ + static_cast<qsizetype>(y) * stride_) + x);
+    if (x == b.x() && y == b.y()) break;
+    const int e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
+  }
+}
+
+void TSpanRaster::HairLine(QPoint a, QPoint b) {
+  if (std::max(a.x(), b.x()) < clip_.left() || std::min(a.x(), b.x()) > clip_.right() ||
+      std::max(a.y(), b.y()) < clip_.top() || std::min(a.y(), b.y()) > clip_.bottom())
+    return;
+  const uint32_t rgb = rgb_, opaque = 0xFF000000u | rgb_;
+  switch (mode_) {
+    case TSpanMode::Copy: Bresenham(a, b, [opaque](uint32_t* p) { *p = opaque; }); break;
+    case TSpanMode::Merge: Bresenham(a, b, [opaque](uint32_t* p) { *p |= opaque; }); break;
+    case TSpanMode::MaskNotPen: Bresenham(a, b, [rgb](uint32_t* p) { *p = (*p & ~rgb) | 0xFF000000u; }); break;
   }
 }
 

@@ -45,12 +45,19 @@ class TSpanRaster {
   void FillRect(const QRect& r);
   // Alternate (even-odd) filling of a closed polygon.
   void FillPolygon(const QPolygon& polygon);
+  void FillPolygon(const QPolygonF& polygon);
+  // A line one pixel wide from a to b, both end pixels included.
+  void HairLine(QPoint a, QPoint b);
 
  private:
   // Paints row y from pixel x0 to x1 (inclusive) within the clip.
   void Span(int y, int x0, int x1);
   void SpanColour(int y, int x0, int x1, uint32_t rgb);
   void FillAxisCapsule(QPointF a, QPointF b, double halfWidth);
+  template <typename Polygon>
+  void FillAnyPolygon(const Polygon& polygon);
+  template <typename Paint>
+  void Bresenham(QPoint a, QPoint b, Paint paint);
   // The pixel range of centres within [a, b] on a row.
   static bool PixelRange(double a, double b, int& x0, int& x1);
   int FirstRow(double top) const;
