@@ -190,24 +190,30 @@ template <typename Polygon>
 void TSpanRaster::FillAnyPolygon(const Polygon& polygon) {
   const int n = static_cast<int>(polygon.size());
   if (n < 3) return;
+  // The edges that are not horizontal, with the x at their upper end and
+  // the step of x per row, so that each row needs no division.
+  edges_.clear();
   double top = polygon[0].y(), bottom = top;
-  for (const auto& p : polygon) {
+  for (int i = 0; i < n; ++i) {
+    const auto& p = polygon[i];
+    const auto& q = polygon[i + 1 < n ? i + 1 : 0];
     top = std::min<double>(top, p.y());
     bottom = std::max<double>(bottom, p.y());
+    if (p.y() == q.y()) continue;
+    const bool down = p.y() < q.y();
+    const auto& upper = down ? p : q;
+    const auto& lower = down ? q : p;
+    const double slope = (lower.x() - upper.x()) / static_cast<double>(lower.y() - upper.y());
+    edges_.push_back({static_cast<double>(upper.y()), static_cast<double>(lower.y()),
+                      static_cast<double>(upper.x()), slope});
   }
   std::vector<double>& xs = crossings_;
   const int last = LastRow(bottom);
   for (int y = FirstRow(top); y <= last; ++y) {
     const double yc = y + 0.5 + kBias;
     xs.clear();
-    for (int i = 0; i < n; ++i) {
-      const auto& p = polygon[i];
-      const auto& q = polygon[i + 1 < n ? i + 1 : 0];
-      if (p.y() == q.y()) continue;
-      const double y0 = std::min<double>(p.y(), q.y()), y1 = std::max<double>(p.y(), q.y());
-      if (yc < y0 || yc >= y1) continue;
-      xs.push_back(p.x() + (yc - p.y()) * (q.x() - p.x()) / static_cast<double>(q.y() - p.y()));
-    }
+    for (const TEdge& e : edges_)
+      if (yc >= e.y0 && yc < e.y1) xs.push_back(e.x0 + (yc - e.y0) * e.slope);
     if (xs.size() == 2) {
       if (xs[0] > xs[1]) std::swap(xs[0], xs[1]);
     } else {

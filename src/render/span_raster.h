@@ -66,7 +66,13 @@ class TSpanRaster {
   uchar* bits_;
   qsizetype stride_;
   QRect clip_;
-  std::vector<double> crossings_;  // scratch of FillPolygon
+  struct TEdge {
+    double y0, y1;  // upper and lower end, y0 < y1
+    double x0;      // x at y0
+    double slope;   // change of x per unit of y
+  };
+  std::vector<TEdge> edges_;       // scratch of FillPolygon
+  std::vector<double> crossings_;
   uint32_t rgb_ = 0;
   TSpanMode mode_ = TSpanMode::Copy;
 };
