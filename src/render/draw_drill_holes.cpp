@@ -37,7 +37,7 @@ void DrawDrillHole(const THoleEntry& hole, TCanvas& canvas, const TRenderContext
   SetHairPen(canvas, DrillRingColour(hole, brush));
   const double d = hole.Drill, px = ctx.Pixel();
   canvas.Ellipse(RoundBox(hole.X - d + px, hole.Y + d - px, hole.X + d - px, hole.Y - d + px));
-  if (!(hole.Outer <= hole.Drill)) return;  // only bare holes get the cross
+  if (!(hole.Outer <= hole.Drill) || ctx.PathMode) return;  // only bare holes get the cross
   canvas.SetPenColour(HoleCrossColour(hole, ctx));
   DrawHoleCross(hole.X, hole.Y, hole.Outer, canvas, ctx);
 }

@@ -36,7 +36,7 @@ TRgb DrillRingColour(const THoleEntry& hole, TRgb brush);
 TRgb HoleCrossColour(const THoleEntry& hole, const TRenderContext& ctx);
 
 // One hole: the drill circle inset by one pixel on every side, and for a
-// bare hole its cross.
+// bare hole its cross (not in PathMode).
 void DrawDrillHole(const TObjekt& pad, TCanvas& canvas, const TRenderContext& ctx, TRgb brush);
 void DrawDrillHole(const THoleEntry& hole, TCanvas& canvas, const TRenderContext& ctx, TRgb brush);
 

@@ -36,7 +36,7 @@ void CircleMarks(const TObjekt& e, TCanvas& canvas, const TRenderContext& ctx) {
 }  // namespace
 
 void DrawNodeMarks(const TObjekt& e, TCanvas& canvas, const TRenderContext& ctx) {
-  if (ctx.MonoMap || ctx.TestToolActive || ctx.MaskToolActive || !e.Gruppen.empty()) return;
+  if (ctx.MonoMap || ctx.PathMode || ctx.TestToolActive || ctx.MaskToolActive || !e.Gruppen.empty()) return;
   if (e.Typ != otLeiterbahn && e.Typ != otFlaeche && e.Typ != otKreis) return;
   canvas.SetPenMode(ctx.DragPreview ? TPenMode::NotXor : TPenMode::Copy);
   SetHairPen(canvas, kWhite);

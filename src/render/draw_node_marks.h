@@ -9,7 +9,7 @@
 
 namespace corvane {
 
-// Nothing in MonoMap, with the test or solder-mask tool, or for grouped
+// Nothing in MonoMap or PathMode, with the test or solder-mask tool, or for grouped
 // elements. Pen one pixel white, brush blue: tracks and zones get a disc of
 // radius width / 2.2 (at least 3 pixels) on every vertex and, with
 // ShowVirtualNodes, an unfilled blue circle of 0.7 times that radius on every

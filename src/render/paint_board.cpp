@@ -107,7 +107,7 @@ void PaintBoard(TCanvas& canvas, const TBoardScene& scene, const TRenderContext&
     options.Candidates = meeting;
     options.DrcMarkers = scene.DrcMarkers;
     DrawElementList(canvas, *scene.Elements, ctx, options);
-    if (!ctx.PhotoView) {
+    if (!ctx.PhotoView && !ctx.MonoMap) {
       if (scene.Index != nullptr && !ctx.DragPreview) {
         for (const TElementIndex::TConnection& c : scene.Index->Connections())
           if (c.To->Id() == c.ToId) DrawConnectionLine(canvas, ctx, *c.From, *c.To);

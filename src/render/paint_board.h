@@ -60,6 +60,11 @@ TDeviceMapping PictureMapping(int32_t boardWidth, int32_t boardHeight, int32_t p
 // Draws the grid lines of the view for the canvas's clip rectangle.
 void PaintGrid(TCanvas& canvas, const TBoardView& view, const TRenderContext& ctx);
 
+// The whole repaint: background (with the plane colour while the active
+// layer's plane is on), template, the cut-outs and spokes of that plane,
+// grid, DrawElementList, the connections (not in the photo view or MonoMap),
+// isolation outlines (white, one pixel) and the cross-hair. Only elements
+// meeting the canvas's clip rectangle are drawn.
 void PaintBoard(TCanvas& canvas, const TBoardScene& scene, const TRenderContext& ctx);
 
 }  // namespace corvane

@@ -235,10 +235,14 @@ TEST(PaintModes, MonoMapDrawsCopperWhiteAndClearancesBlack) {
   TObjekt& pad = list.Add(RoundPad({200, -200}, 50, 20, lyC1));
   pad.Freistanz = 30;
   pad.Markiert = 1;
+  TObjekt& partner = list.Add(RoundPad({200, -50}, 20, 5, lyC1));
+  pad.Luftlinien = {partner.Id()};
+  partner.Luftlinien = {pad.Id()};
   TRenderContext ctx = Context(lyC1);
   ctx.GroundPlane[lyC1 - 1] = 1;
   ctx.MonoMap = true;
   const TPainted pic = PaintScene(list, ctx);
+  EXPECT_EQ(pic.At(200.5, -110.5), kWhite) << "no connections";
   EXPECT_EQ(pic.At(235, -200), kWhite);
   EXPECT_EQ(pic.At(200, -200), kWhite) << "no drill holes";
   EXPECT_EQ(pic.At(265, -200), kBlack) << "clearance";
