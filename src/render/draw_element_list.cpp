@@ -6,6 +6,7 @@
 #include "render/draw_element.h"
 #include "render/draw_node_marks.h"
 #include "render/element_prefetch.h"
+#include "render/sorted_elements.h"
 
 namespace corvane {
 
@@ -42,85 +43,30 @@ void DrawLayerElements(TCanvas& canvas, const ElementList& list, int layer, cons
   DrawLayerElements(canvas, all, layer, ctx);
 }
 
-namespace {
-
-// The candidates of one drawing pass sorted by the steps that draw them.
-struct TSortedElements {
-  struct TPad {
-    const TObjekt* e;
-    uint8_t layer;
-    bool through;
-  };
-  std::array<std::vector<const TObjekt*>, kLayerCount> byLayer;
-  std::vector<TPad> pads;
-  std::vector<const TObjekt*> selected, smdPads, marks;
-  std::vector<THoleEntry> holes;
-
-  void Clear() {
-    for (auto& v : byLayer) v.clear();
-    pads.clear();
-    selected.clear();
-    smdPads.clear();
-    marks.clear();
-    holes.clear();
-  }
-};
-
-}  // namespace
-
 void DrawElementList(TCanvas& canvas, const ElementList& list, const TRenderContext& ctx,
                      const TElementListOptions& options) {
-  const TLayerState state = ctx.LayerState();
-  const TIntRect clip = canvas.ClipWorld();
   std::vector<const TObjekt*> found;
   const std::vector<const TObjekt*>* meeting = nullptr;
   if (options.Candidates != nullptr) {
     meeting = options.Candidates;
   } else if (options.Index != nullptr) {
-    meeting = &options.Index->Query(list, clip);
+    meeting = &options.Index->Query(list, canvas.ClipWorld());
   } else {
-    found = ElementsMeeting(list, clip, state);
+    found = ElementsMeeting(list, canvas.ClipWorld(), ctx.LayerState());
     meeting = &found;
   }
+  TSortedScratch scratch;
+  TRenderContext sortCtx = ctx;
+  sortCtx.GroundPlane.fill(0);  // the plane's cut-outs are PaintBoard's
+  SortElements(*meeting, sortCtx, scratch.Lists());
+  DrawSortedElements(canvas, scratch.Lists(), ctx, options);
+}
 
-  // One pass sorts the candidates by what each step draws, keeping list order,
-  // so that the steps need not visit every element again. The lists are kept
-  // between repaints, so that large boards do not allocate them every time.
-  static thread_local TSortedElements kept;
-  static thread_local bool keptInUse = false;
-  TSortedElements local;
-  const bool useKept = !keptInUse;
-  TSortedElements& sorted = useKept ? kept : local;
-  keptInUse = true;
-  struct TRelease {
-    bool active;
-    ~TRelease() {
-      if (active) keptInUse = false;
-    }
-  } release{useKept};
-  sorted.Clear();
-  auto& byLayer = sorted.byLayer;
-  auto& pads = sorted.pads;
-  auto& selected = sorted.selected;
-  auto& smdPads = sorted.smdPads;
-  auto& marks = sorted.marks;
-  auto& holes = sorted.holes;
-  ForEachPrefetched<kScanAhead>(*meeting, [&](const TObjekt& element) {
-    const TObjekt* e = &element;
-    if (ctx.MarkedOnly && !e->Merker) return;
-    const bool pad = IsPad(*e);
-    if (pad)
-      pads.push_back({e, e->Layer, IsThroughPad(*e)});
-    else if (!e->Markiert && IsValidLayer(e->Layer))
-      byLayer[static_cast<std::size_t>(e->Layer - 1)].push_back(e);
-    if (e->Markiert && state.Visible(e->Layer)) {
-      selected.push_back(e);
-      if (e->Typ == otLeiterbahn || e->Typ == otFlaeche || e->Typ == otKreis) marks.push_back(e);
-    }
-    if (IsSmdPad(*e) && state.Visible(e->Layer)) smdPads.push_back(e);
-    if (pad && e->Mass2 > 0 && ElementVisible(*e, state)) holes.push_back(HoleEntry(*e));
-  });
-
+void DrawSortedElements(TCanvas& canvas, const TSortedElements& sorted, const TRenderContext& ctx,
+                        const TElementListOptions& options) {
+  const TLayerState state = ctx.LayerState();
+  const auto& byLayer = sorted.byLayer;
+  const auto& pads = sorted.pads;
   for (uint8_t layer : LayerOrder(ctx.ActiveLayer)) {
     if (!state.Visible(layer)) continue;
     ForEachPrefetched(byLayer[layer - 1], [&](const TObjekt& e) { DrawElement(e, canvas, ctx); });
@@ -133,14 +79,14 @@ void DrawElementList(TCanvas& canvas, const ElementList& list, const TRenderCont
       if (p.layer == layer || (p.through && copper)) DrawElement(*p.e, canvas, ctx);
     }
   }
-  for (const TObjekt* e : selected) DrawElement(*e, canvas, ctx);
+  for (const TObjekt* e : sorted.selected) DrawElement(*e, canvas, ctx);
 
   if (!ctx.MonoMap) {
     if (ctx.MaskToolActive)
-      for (const TObjekt* e : smdPads) DrawElement(*e, canvas, ctx);
+      for (const TObjekt* e : sorted.smdPads) DrawElement(*e, canvas, ctx);
     const TRgb brush = DrillBrushColour(ctx);
-    for (const THoleEntry& h : holes) DrawDrillHole(h, canvas, ctx, brush);
-    for (const TObjekt* e : marks) DrawNodeMarks(*e, canvas, ctx);
+    for (const THoleEntry& h : sorted.holes) DrawDrillHole(h, canvas, ctx, brush);
+    for (const TObjekt* e : sorted.marks) DrawNodeMarks(*e, canvas, ctx);
   }
   if (options.DrcMarkers) options.DrcMarkers(canvas);
 }

@@ -17,6 +17,8 @@
 
 namespace corvane {
 
+struct TSortedElements;
+
 using TLayerOrder = std::array<uint8_t, kLayerCount>;
 
 // First drawn to last drawn:
@@ -54,5 +56,9 @@ struct TElementListOptions {
 // of selected tracks, zones and circles.
 void DrawElementList(TCanvas& canvas, const ElementList& list, const TRenderContext& ctx,
                      const TElementListOptions& options = {});
+
+// The drawing part of DrawElementList for elements sorted already.
+void DrawSortedElements(TCanvas& canvas, const TSortedElements& sorted, const TRenderContext& ctx,
+                        const TElementListOptions& options = {});
 
 }  // namespace corvane

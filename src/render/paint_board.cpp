@@ -10,6 +10,7 @@
 #include "render/draw_shapes.h"
 #include "render/element_prefetch.h"
 #include "render/grid_lines.h"
+#include "render/sorted_elements.h"
 
 namespace corvane {
 
@@ -56,13 +57,8 @@ namespace {
 
 // Step 5: the plane of the active layer with the cut-outs of its elements,
 // then the spokes of its thermal pads over them.
-void PaintGroundPlaneCutOuts(TCanvas& canvas, const std::vector<const TObjekt*>& meeting,
+void PaintGroundPlaneCutOuts(TCanvas& canvas, const std::vector<const TObjekt*>& onLayer,
                              const TRenderContext& ctx) {
-  const TLayerState state = ctx.LayerState();
-  std::vector<const TObjekt*> onLayer;
-  ForEachPrefetched<kScanAhead>(meeting, [&](const TObjekt& e) {
-    if (OnVisibleLayer(e, ctx.ActiveLayer, state)) onLayer.push_back(&e);
-  });
   ForEachPrefetched(onLayer, [&](const TObjekt& e) { DrawClearance(e, canvas, ctx); });
   for (const TObjekt* e : onLayer)
     if (IsAnyPad(*e) && e->Schalter1) DrawSpokes(*e, canvas, ctx);
@@ -100,13 +96,16 @@ void PaintBoard(TCanvas& canvas, const TBoardScene& scene, const TRenderContext&
     else
       found = ElementsMeeting(*scene.Elements, canvas.ClipWorld(), ctx.LayerState());
   }
-  if (scene.Elements != nullptr && ctx.ActiveGroundPlaneOn()) PaintGroundPlaneCutOuts(canvas, *meeting, ctx);
+  // One walk sorts them for the cut-outs and for the layers.
+  TSortedScratch scratch;
+  TSortedElements& sorted = scratch.Lists();
+  SortElements(*meeting, ctx, sorted);
+  if (ctx.ActiveGroundPlaneOn()) PaintGroundPlaneCutOuts(canvas, sorted.activeLayer, ctx);
   if (scene.View != nullptr) PaintGrid(canvas, *scene.View, ctx);
   if (scene.Elements != nullptr) {
     TElementListOptions options;
-    options.Candidates = meeting;
     options.DrcMarkers = scene.DrcMarkers;
-    DrawElementList(canvas, *scene.Elements, ctx, options);
+    DrawSortedElements(canvas, sorted, ctx, options);
     if (!ctx.PhotoView && !ctx.MonoMap) {
       if (scene.Index != nullptr && !ctx.DragPreview) {
         for (const TElementIndex::TConnection& c : scene.Index->Connections())
