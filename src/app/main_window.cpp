@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -113,6 +115,22 @@ MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 TFarbschema MainWindow::CurrentScheme() const {
   const int n = settings_.Optionen.Farbschema;
   return schemes_.at(n >= 0 && n <= kUserSchemeCount ? static_cast<std::size_t>(n) : 0);
+}
+
+const TFarbschema& MainWindow::Scheme() const {
+  const int n = settings_.Optionen.Farbschema;
+  return schemes_.at(n >= 0 && n <= kUserSchemeCount ? static_cast<std::size_t>(n) : 0);
+}
+
+void MainWindow::SetCommandAvailable(QAction* action) {
+  if (std::find(availableCommands_.begin(), availableCommands_.end(), action) == availableCommands_.end())
+    availableCommands_.push_back(action);
+  RefreshCommandStates();
+}
+
+void MainWindow::RepaintBoard() {
+  drawingArea_->update();
+  overview_->update();
 }
 
 void MainWindow::ReadStartupFiles() {
@@ -274,7 +292,8 @@ void MainWindow::RefreshCommandStates() {
                          a.ShowDrc, a.ShowMacros, a.ScannedCopy, a.ZoomBoard, a.ZoomObjects, a.ZoomSelection,
                          a.ZoomPrevious, a.Repaint, a.ListDrillings, a.FootprintWizard, a.InternetUpdate,
                          a.AlignElements, a.ZoomFunctions})
-    later->setEnabled(false);
+    if (std::find(availableCommands_.begin(), availableCommands_.end(), later) == availableCommands_.end())
+      later->setEnabled(false);
   a.SetToLayer->setEnabled(false);
   a.GroundPlane->setChecked(project_.HasActiveBoard() && project_.GroundPlaneOn());
 }

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "app/message_box.h"
 #include "core/clipboard.h"
@@ -183,6 +184,23 @@ class MainWindow : public QMainWindow {
   bool HandleDrawingAreaKey(int qtKey, Qt::KeyboardModifiers modifiers);
   void SetMode(ToolMode mode);
 
+  // A command of a later part of the program announces that it is carried
+  // out: it then follows its command state instead of staying disabled.
+  void SetCommandAvailable(QAction* action);
+  // What the command objects of the other parts of the window use.
+  int Language() const { return language_; }
+  TShellAsker& Asker() { return *asker_; }
+  TSettings& MutableSettings() { return settings_; }
+  const TFarbschema& Scheme() const;
+  // Repaints the drawing area after the board's elements changed.
+  void RepaintBoard();
+  // Shows a message box with the window's asker (caption "Corvane" when empty).
+  QMessageBox::StandardButton ShowMessage(QMessageBox::Icon icon, const QString& text,
+                                          QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                          const QString& caption = QString()) {
+    return Ask(icon, text, buttons, caption);
+  }
+
   // Closes without the question about unsaved changes (tests).
   void SetSkipCloseQuestion(bool skip) { skipCloseQuestion_ = skip; }
 
@@ -275,6 +293,7 @@ class MainWindow : public QMainWindow {
   bool skipCloseQuestion_ = false;
   bool shownOnce_ = false;
   bool painted_ = false;
+  std::vector<QAction*> availableCommands_;
 
   TMainActions actions_;
   QActionGroup* modeGroup_ = nullptr;
