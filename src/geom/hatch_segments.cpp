@@ -1,4 +1,4 @@
-#include "render/hatch_segments.h"
+#include "geom/hatch_segments.h"
 
 #include <algorithm>
 #include <cmath>
