@@ -21,6 +21,7 @@
 #include "app/drawing_area.h"
 #include "app/grid_button.h"
 #include "app/ruler.h"
+#include "app/size_fields.h"
 #include "app/unit_button.h"
 #include "app/info_window.h"
 #include "core/version.h"
@@ -87,6 +88,7 @@ MainWindow::MainWindow(const TMainWindowOptions& options, std::unique_ptr<TShell
   BuildModeButtons();
   BuildCentre();
   BuildStatusBar();
+  for (QAction* ready : {actions_.GeneralSettings, actions_.Directories}) availableCommands_.push_back(ready);
 
   if (options_.ShowSplash) {
     splash_ = new InfoWindow(programFolder_, true, this);
@@ -168,6 +170,10 @@ void MainWindow::ApplySettings() {
   gridButton_->LoadUserGrids(settings_);
   const TSizeSettings& s = settings_.Sizes;
   sizes_ = TToolSizes{s.Track, s.Circle1, s.Circle2, s.SMDX, s.SMDY};
+  sizeFields_->SetUnit(view_.Unit());
+  clearanceField_->SetMIL(view_.Unit() == umMil);
+  sizeFields_->ShowSizes(sizes_);
+  sizeFields_->LoadPresets(settings_);
   // The macro root falls back to the program folder's "Makros".
   if (!QFileInfo(QString::fromStdString(settings_.Ordner.Makro)).isDir())
     settings_.Ordner.Makro = FolderWithSeparator(programFolder_).toStdString() + kMacroFolderName;
@@ -193,7 +199,11 @@ void MainWindow::CollectSettings() {
   o.RasterSichtbar = view_.GridVisible();
   o.MIL = view_.Unit() == umMil;
   gridButton_->SaveUserGrids(settings_);
-  settings_.Sizes = TSizeSettings{sizes_.TrackWidth, sizes_.PadOuter, sizes_.PadDrill, sizes_.SmdWidth, sizes_.SmdHeight};
+  // The current sizes as the fields hold them, mm x 100 rounded.
+  sizeFields_->ShowSizes(sizes_);
+  const TToolSizes shown = sizeFields_->FieldSizes();
+  settings_.Sizes = TSizeSettings{shown.TrackWidth, shown.PadOuter, shown.PadDrill, shown.SmdWidth, shown.SmdHeight};
+  sizeFields_->SavePresets(settings_);
 }
 
 void MainWindow::WriteSettingsBack() {
@@ -296,6 +306,7 @@ void MainWindow::RefreshCommandStates() {
       later->setEnabled(false);
   a.SetToLayer->setEnabled(false);
   a.GroundPlane->setChecked(project_.HasActiveBoard() && project_.GroundPlaneOn());
+  RefreshSizeFields();
 }
 
 QMessageBox::StandardButton MainWindow::Ask(QMessageBox::Icon icon, const QString& text,
@@ -313,6 +324,9 @@ QToolButton* MainWindow::ModeButton(ToolMode mode) const {
 
 void MainWindow::SetMode(ToolMode mode) {
   mode_ = mode;
+  // Choosing any mode releases the cutout button.
+  project_.View.Sperrflaeche = false;
+  cutoutButton_->setChecked(false);
   if (QToolButton* button = ModeButton(mode)) {
     if (QAction* action = button->defaultAction()) action->setChecked(true);
   }

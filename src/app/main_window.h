@@ -8,10 +8,13 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "app/message_box.h"
+#include "app/options_dialog.h"
+#include "app/options_dialog_asker.h"
 #include "core/clipboard.h"
 #include "core/project.h"
 #include "core/undo.h"
@@ -26,6 +29,8 @@
 
 class QAction;
 class QActionGroup;
+class QDockWidget;
+class QToolBar;
 class QKeyEvent;
 class QLabel;
 class QMenu;
@@ -38,6 +43,9 @@ namespace corvane {
 class BoardOverviewPanel;
 class DrawingArea;
 class GridButton;
+class MacroPanelWidget;
+class SizeFields;
+class TLaySpinEdit;
 class Ruler;
 class UnitButton;
 class InfoWindow;
@@ -115,6 +123,11 @@ struct TMainActions {
   QAction* ShowMacros = nullptr;
   QAction* ScannedCopy = nullptr;
   QAction* GroundPlane = nullptr;
+  // "&Visible layers" and "&Active layer" with C1, S1, C2, S2.
+  QMenu* VisibleLayers = nullptr;
+  QMenu* ActiveLayers = nullptr;
+  std::array<QAction*, 4> VisibleLayer{};
+  std::array<QAction*, 4> ActiveLayer{};
   QAction* ZoomBoard = nullptr;
   QAction* ZoomObjects = nullptr;
   QAction* ZoomSelection = nullptr;
@@ -201,6 +214,28 @@ class MainWindow : public QMainWindow {
     return Ask(icon, text, buttons, caption);
   }
 
+  // The options dialog: "General settings..." opens it at its first page,
+  // "Directories..." at "Working-Directories". OK applies its result.
+  void ShowOptionsDialog(TOptionsPage page);
+  // Replaces the dialog's questions and pickers and its modal loop (tests):
+  // the runner gets the filled dialog and returns its outcome.
+  using TOptionsRunner = std::function<int(OptionsDialog&)>;
+  void SetOptionsDialogSeam(std::unique_ptr<TDialogAsker> asker, TOptionsRunner runner);
+
+  // The current tool sizes (values for new elements) and the clearance of
+  // new elements, world units.
+  const TToolSizes& ToolSizes() const { return sizes_; }
+  int32_t Clearance() const { return clearance_; }
+  SizeFields* SizeFieldPanel() const { return sizeFields_; }
+  TLaySpinEdit* ClearanceField() const { return clearanceField_; }
+  QToolButton* GroundPlaneButton() const { return groundPlaneButton_; }
+  // "Cutout": down while zones drawn are keep-out areas.
+  QToolButton* CutoutButton() const { return cutoutButton_; }
+  bool CutoutDown() const;
+  MacroPanelWidget* MacroPanel() const { return macroPanel_; }
+  // Splash timer step: restores the side panels and builds the macro tree.
+  void RestorePanels();
+
   // Closes without the question about unsaved changes (tests).
   void SetSkipCloseQuestion(bool skip) { skipCloseQuestion_ = skip; }
 
@@ -210,6 +245,12 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+
+ signals:
+  // The macro root changed in the options dialog: rebuild the macro tree.
+  void MacroRootChanged();
+  // The options dialog's colours are now current.
+  void ColoursApplied();
 
  private:
   // Start-up
@@ -249,6 +290,15 @@ class MainWindow : public QMainWindow {
   void ActiveLayerClicked(int layer);
   void GroundPlaneClicked(bool pressed);
   void GroundPlaneMenu();
+  void LayerMenuVisible(int layer);
+  void CutoutClicked();
+  void ClearanceEdited();
+  void ApplyOptions(const TOptionsResult& result, const TColourSchemes& schemes);
+  void BuildSizeFields(QToolBar* bar);
+  void SizeFieldsEdited(const TToolSizes& sizes);
+  void RefreshSizeFields();
+  void BuildMacroPanel();
+  void SetMacroPanelShown(bool shown);
   void ShowProjectInfoWindow();
   void ShowLayerInfoWindow();
   // Edit commands carried out here
@@ -280,6 +330,7 @@ class MainWindow : public QMainWindow {
   THotkeys hotkeys_;
   ToolMode mode_ = ToolMode::Edit;
   TToolSizes sizes_;
+  int32_t clearance_ = kDefaultClearance;
   TUndoControl undo_;
   TBoardView view_;
   TCommandStates states_;
@@ -310,6 +361,13 @@ class MainWindow : public QMainWindow {
   std::array<QRadioButton*, 7> activeButtons_{};
   QToolButton* groundPlaneButton_ = nullptr;
   QToolButton* layerInfoButton_ = nullptr;
+  QToolButton* cutoutButton_ = nullptr;
+  SizeFields* sizeFields_ = nullptr;
+  TLaySpinEdit* clearanceField_ = nullptr;
+  MacroPanelWidget* macroPanel_ = nullptr;
+  QDockWidget* macroDock_ = nullptr;
+  std::unique_ptr<TDialogAsker> optionsAsker_;
+  TOptionsRunner optionsRunner_;
 };
 
 }  // namespace corvane

@@ -114,6 +114,11 @@ void MainWindow::RefreshLayerControls() {
     const QSignalBlocker block(activeButtons_[i]);
     activeButtons_[i]->setChecked(layer == state.AktiverLayer);
   }
+  for (int layer = 1; layer <= 4; ++layer) {
+    const std::size_t i = static_cast<std::size_t>(layer - 1);
+    actions_.VisibleLayer[i]->setChecked(state.Visible(layer));
+    actions_.ActiveLayer[i]->setChecked(layer == state.AktiverLayer);
+  }
   const QSignalBlocker block(groundPlaneButton_);
   groundPlaneButton_->setChecked(state.GroundPlaneOn(state.AktiverLayer));
   actions_.GroundPlane->setChecked(state.GroundPlaneOn(state.AktiverLayer));
@@ -137,6 +142,7 @@ void MainWindow::ActiveLayerClicked(int layer) {
 
 void MainWindow::GroundPlaneClicked(bool pressed) {
   project_.SetGroundPlane(pressed);
+  cutoutButton_->setChecked(false);
   RefreshLayerControls();
   RefreshCommandStates();
 }

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -20,6 +21,7 @@
 #include "app/drawing_area.h"
 #include "app/grid_button.h"
 #include "app/ruler.h"
+#include "app/size_fields.h"
 #include "app/unit_button.h"
 #include "app/main_window.h"
 #include "core/layers.h"
@@ -168,6 +170,26 @@ void MainWindow::BuildMenus() {
   options->addSeparator();
   a.GroundPlane = options->addAction(tr("&GroundPlane"));
   a.GroundPlane->setCheckable(true);
+  // The layer menus for C1, S1, C2, S2.
+  a.VisibleLayers = options->addMenu(tr("&Visible layers"));
+  a.VisibleLayers->setObjectName(QStringLiteral("VisibleLayersMenu"));
+  a.ActiveLayers = options->addMenu(tr("&Active layer"));
+  a.ActiveLayers->setObjectName(QStringLiteral("ActiveLayerMenu"));
+  auto* activeGroup = new QActionGroup(this);
+  activeGroup->setExclusive(true);
+  const char* const layerNames[4] = {"C1", "S1", "C2", "S2"};
+  for (int layer = 1; layer <= 4; ++layer) {
+    const QString name = QLatin1String(layerNames[layer - 1]);
+    QAction* visible = a.VisibleLayers->addAction(name);
+    visible->setCheckable(true);
+    connect(visible, &QAction::triggered, this, [this, layer] { LayerMenuVisible(layer); });
+    QAction* active = a.ActiveLayers->addAction(name);
+    active->setCheckable(true);
+    activeGroup->addAction(active);
+    connect(active, &QAction::triggered, this, [this, layer] { ActiveLayerClicked(layer); });
+    a.VisibleLayer[static_cast<std::size_t>(layer - 1)] = visible;
+    a.ActiveLayer[static_cast<std::size_t>(layer - 1)] = active;
+  }
   options->addSeparator();
   a.ZoomBoard = options->addAction(tr("Zoom &board"));
   a.ZoomObjects = options->addAction(tr("Zoom &objects"));
@@ -211,6 +233,8 @@ void MainWindow::BuildMenus() {
   connect(a.BoardLeft, &QAction::triggered, this, [this] { MoveBoardCommand(&TProject::MoveActiveBoardLeft); });
   connect(a.ImportBoards, &QAction::triggered, this, &MainWindow::ImportBoards);
   connect(a.GroundPlane, &QAction::triggered, this, &MainWindow::GroundPlaneMenu);
+  connect(a.GeneralSettings, &QAction::triggered, this, [this] { ShowOptionsDialog(opGeneral); });
+  connect(a.Directories, &QAction::triggered, this, [this] { ShowOptionsDialog(opDirectories); });
   connect(a.ProjectInfo, &QAction::triggered, this, &MainWindow::ShowProjectInfoWindow);
   connect(a.ShowProjectInfo, &QAction::triggered, this, &MainWindow::ShowProjectInfoWindow);
   connect(a.HelpIndex, &QAction::triggered, this, [] { OpenHelpTopic(0); });
@@ -323,6 +347,7 @@ void MainWindow::BuildModeButtons() {
     connect(action, &QAction::triggered, this, [this, info] { SetMode(info.Mode); });
   }
   modeGroup_->actions().front()->setChecked(true);
+  BuildSizeFields(bar);
 }
 
 void MainWindow::BuildStatusBar() {
@@ -393,6 +418,24 @@ void MainWindow::BuildStatusBar() {
   connect(groundPlaneButton_, &QToolButton::clicked, this, &MainWindow::GroundPlaneClicked);
   bar->addWidget(groundPlaneButton_);
 
+  // Zones drawn while this is down only cut the ground plane.
+  cutoutButton_ = new QToolButton(bar);
+  cutoutButton_->setObjectName(QStringLiteral("SB_Sperrflaeche"));
+  cutoutButton_->setText(tr("Cutout"));
+  cutoutButton_->setCheckable(true);
+  SetHint(cutoutButton_, tr("Cutout|Generate cutout-areas in the ground plane"));
+  connect(cutoutButton_, &QToolButton::clicked, this, &MainWindow::CutoutClicked);
+  bar->addWidget(cutoutButton_);
+
+  clearanceField_ = new TLaySpinEdit(bar);
+  clearanceField_->setObjectName(QStringLiteral("SE_FreistanzOffset"));
+  clearanceField_->SetFormat(0.0, 5.0, 0.1, 1);
+  clearanceField_->SetMitEinheit(true);
+  clearanceField_->SetValue(clearance_ / 100.0);
+  SetHint(clearanceField_->Edit(), tr("Distance|Distance from ground plane for selected and new elements"));
+  connect(clearanceField_, &TLaySpinEdit::EditChange, this, &MainWindow::ClearanceEdited);
+  bar->addWidget(clearanceField_);
+
   helpLine_ = new QLabel(bar);
   helpLine_->setObjectName(QStringLiteral("HelpLine"));
   helpLine_->setMinimumWidth(200);
@@ -435,6 +478,8 @@ void MainWindow::BuildCentre() {
   });
   connect(unitButton_, &UnitButton::UnitChanged, this, [this](TUnitMode unit) {
     settings_.Optionen.MIL = unit == umMil;
+    if (sizeFields_) sizeFields_->SetUnit(unit);
+    if (clearanceField_) clearanceField_->SetMIL(unit == umMil);
     horizontalRuler_->update();
     verticalRuler_->update();
     if (gridButton_) gridButton_->RefreshCaptions();
