@@ -88,6 +88,7 @@ MainWindow::MainWindow(const TMainWindowOptions& options, std::unique_ptr<TShell
   BuildModeButtons();
   BuildCentre();
   BuildStatusBar();
+  BuildMacroPanel();
   for (QAction* ready : {actions_.GeneralSettings, actions_.Directories}) availableCommands_.push_back(ready);
 
   if (options_.ShowSplash) {
@@ -107,6 +108,7 @@ MainWindow::MainWindow(const TMainWindowOptions& options, std::unique_ptr<TShell
 
   splashTimer_.setSingleShot(true);
   splashTimer_.setInterval(1500);
+  connect(&splashTimer_, &QTimer::timeout, this, &MainWindow::RestorePanels);
   connect(&splashTimer_, &QTimer::timeout, this, &MainWindow::CloseSplash);
   splashTimer_.start();
   qApp->installEventFilter(this);
@@ -204,6 +206,7 @@ void MainWindow::CollectSettings() {
   const TToolSizes shown = sizeFields_->FieldSizes();
   settings_.Sizes = TSizeSettings{shown.TrackWidth, shown.PadOuter, shown.PadDrill, shown.SmdWidth, shown.SmdHeight};
   sizeFields_->SavePresets(settings_);
+  CollectMacroPanelSettings();
 }
 
 void MainWindow::WriteSettingsBack() {

@@ -299,6 +299,7 @@ class MainWindow : public QMainWindow {
   void RefreshSizeFields();
   void BuildMacroPanel();
   void SetMacroPanelShown(bool shown);
+  void CollectMacroPanelSettings();
   void ShowProjectInfoWindow();
   void ShowLayerInfoWindow();
   // Edit commands carried out here
