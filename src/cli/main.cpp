@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/cli_commands.h"
+#include "cli/export_command.h"
 #include "cli/render_command.h"
 #include "core/version.h"
 #include "io/ini_file.h"
@@ -20,6 +21,7 @@ int Usage() {
                "       corvane-cli dump FILE [--lang N] [--convert-font-texts]\n"
                "       corvane-cli convert IN OUT [--lang N] [--convert-font-texts]\n"
                "       corvane-cli render FILE.lay -o OUT.png|OUT.bmp [--board N] [--dpi D] [--lang N]\n"
+               "       corvane-cli export gerber|gerber-all FILE.lay ... (corvane-cli export for details)\n"
                "FILE: a project (.lay) or, for dump, a macro (.lmk)\n"
                "N: 0 German, 1 English, 2 French (default: the language file beside the program)\n"
                "--convert-font-texts: font texts become vector texts (otherwise they are kept)\n");
@@ -34,6 +36,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (argc >= 2 && std::strcmp(argv[1], "render") == 0) return corvane::RenderMain(argc, argv);
+  if (argc >= 2 && std::strcmp(argv[1], "export") == 0) return corvane::ExportMain(argc, argv);
   QCoreApplication app(argc, argv);
   std::vector<std::string> args;
   int language = -1;
