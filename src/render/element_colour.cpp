@@ -10,9 +10,9 @@ bool OnSide(int layer) { return layer == lyC1 || layer == lyS1; }
 
 }  // namespace
 
-TElementLook LookOf(const TObjekt& e) { return {e.Markiert != 0, e.Hervorgehoben != 0, std::nullopt}; }
+TElementLook LookOf(const TObjekt& e) { return {e.Markiert != 0, e.Hervorgehoben != 0, std::nullopt, std::nullopt}; }
 
-TElementLook LookInColour(TRgb colour) { return {false, true, colour}; }
+TElementLook LookInColour(TRgb colour) { return {false, true, colour, std::nullopt}; }
 
 TRgb ElementColour(const TObjekt& e, const TRenderContext& ctx, bool selected) {
   if (ctx.MonoMap) return kWhite;
@@ -46,6 +46,7 @@ void ApplyDrawColour(TCanvas& canvas, const TRenderContext& ctx, TRgb c) {
 
 void SetElementColour(TCanvas& canvas, const TRenderContext& ctx, const TObjekt& e, const TElementLook& look) {
   ApplyDrawColour(canvas, ctx, look.Colour ? *look.Colour : ElementColour(e, ctx, look.Selected));
+  if (look.Mode) canvas.SetPenMode(*look.Mode);
 }
 
 }  // namespace corvane

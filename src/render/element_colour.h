@@ -17,6 +17,9 @@ struct TElementLook {
   // Drawn in one given colour (printing): no via colour, no inner lines.
   bool Highlighted = false;
   std::optional<TRgb> Colour;
+  // A raster mode that replaces the one the colour rules choose (the photo
+  // view's shine-through).
+  std::optional<TPenMode> Mode;
 };
 
 // Selected and highlighted as the element's fields say.
