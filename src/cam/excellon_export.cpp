@@ -56,7 +56,6 @@ std::string ExcellonNumber(int32_t n, TExcellonFormat format, bool noLeadingZero
   const bool negative = v < 0;
   std::string digits = std::to_string(negative ? -v : v);
   if (format != TExcellonFormat::MM32) digits += "0";
-  if (negative && noLeadingZeros && digits == "0") return "0";
   if (!noLeadingZeros) {
     const std::size_t width = format == TExcellonFormat::MM32 ? 5 : 6;
     if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
