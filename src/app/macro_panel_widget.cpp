@@ -1,6 +1,10 @@
 #include "app/macro_panel_widget.h"
 
+#include <QApplication>
+#include <QDrag>
 #include <QHBoxLayout>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -143,9 +147,36 @@ MacroPanelWidget::MacroPanelWidget(QWidget* parent) : QWidget(parent) {
   bottomLayout->addWidget(preview_, 1);
   bottomLayout->addWidget(text1_);
   bottomLayout->addWidget(text2_);
+  preview_->installEventFilter(this);
+  treeView_->viewport()->installEventFilter(this);
   splitter_->addWidget(treeView_);
   splitter_->addWidget(bottom);
   layout->addWidget(splitter_, 1);
+}
+
+bool MacroPanelWidget::eventFilter(QObject* watched, QEvent* event) {
+  const bool fromTree = watched == treeView_->viewport();
+  if (watched != preview_ && !fromTree) return QWidget::eventFilter(watched, event);
+  if (event->type() == QEvent::MouseButtonPress) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    pressed_ = mouse->button() == Qt::LeftButton;
+    pressAt_ = mouse->position().toPoint();
+  } else if (event->type() == QEvent::MouseButtonRelease) {
+    pressed_ = false;
+  } else if (event->type() == QEvent::MouseMove && pressed_) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if ((mouse->position().toPoint() - pressAt_).manhattanLength() >= QApplication::startDragDistance() &&
+        CanDragMacro(panel_, fromTree, SelectedFile())) {
+      pressed_ = false;
+      auto* drag = new QDrag(this);
+      auto* data = new QMimeData;
+      data->setData(QLatin1String(kMacroMimeType), QByteArray(fromTree ? "tree" : "preview"));
+      drag->setMimeData(data);
+      drag->exec(Qt::CopyAction);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void MacroPanelWidget::SetScheme(const TFarbschema& scheme) {

@@ -49,10 +49,16 @@ class MacroPanelWidget : public QWidget {
   void SetPreviewHeight(int pixels);
 
   const TMacroPanel& Panel() const { return panel_; }
+  // The macro element list a drop copies from.
+  ElementList& MacroElements() { return panel_.Elements; }
   const TMacroTree& Tree() const { return tree_; }
   QTreeWidget* TreeView() const { return treeView_; }
   QToolButton* Button(const char* objectName) const;
   QWidget* Preview() const;
+
+ protected:
+  // Drags start from the preview and the tree.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  signals:
   void HideRequested();
@@ -79,6 +85,11 @@ class MacroPanelWidget : public QWidget {
   QToolButton* changeSide_ = nullptr;
   QToolButton* throughPads_ = nullptr;
   bool filling_ = false;
+  QPoint pressAt_;
+  bool pressed_ = false;
 };
+
+// The drag format of a macro from the panel.
+inline constexpr const char* kMacroMimeType = "application/x-corvane-macro";
 
 }  // namespace corvane

@@ -368,7 +368,10 @@ bool MainWindow::HandleDrawingAreaKey(int qtKey, Qt::KeyboardModifiers modifiers
     case TKeyActionKind::NotHandled: return false;
     case TKeyActionKind::Ignored: return true;
     case TKeyActionKind::SwitchMode: SetMode(action.Mode); return true;
-    case TKeyActionKind::ChangeSizes: sizes_ = action.Sizes; return true;
+    case TKeyActionKind::ChangeSizes:
+      sizes_ = action.Sizes;
+      RefreshSizeFields();
+      return true;
     case TKeyActionKind::SetActiveLayer: ActiveLayerClicked(action.Layer); return true;
     case TKeyActionKind::ToggleLayerVisible: LayerVisibleClicked(action.Layer); return true;
     case TKeyActionKind::Delete:
@@ -431,6 +434,7 @@ bool MainWindow::event(QEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (drawingArea_ && watched == drawingArea_->viewport() && MacroDragEvent(event)) return true;
   if (event->type() == QEvent::ToolTip && !settings_.Optionen.Kurzhilfe) return true;
   return QMainWindow::eventFilter(watched, event);
 }

@@ -300,6 +300,8 @@ class MainWindow : public QMainWindow {
   void BuildMacroPanel();
   void SetMacroPanelShown(bool shown);
   void CollectMacroPanelSettings();
+  // A macro dragged from the panel over the drawing area; true when taken.
+  bool MacroDragEvent(QEvent* event);
   void ShowProjectInfoWindow();
   void ShowLayerInfoWindow();
   // Edit commands carried out here

@@ -4,12 +4,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QDockWidget>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QToolButton>
 
 #include "app/app_folders.h"
+#include "app/drawing_area.h"
 #include "app/macro_panel_widget.h"
 #include "app/main_window.h"
+#include "edit/macro_drop.h"
 #include "messages/messages.h"
 
 namespace corvane {
@@ -48,9 +52,34 @@ void MainWindow::BuildMacroPanel() {
           [this] { macroPanel_->BuildTree(ToPath(QString::fromStdString(settings_.Ordner.Makro))); });
   connect(this, &MainWindow::ColoursApplied, this, [this] { macroPanel_->SetScheme(CurrentScheme()); });
 
+  drawingArea_->viewport()->setAcceptDrops(true);
   actions_.ShowMacros->setCheckable(true);
   connect(actions_.ShowMacros, &QAction::triggered, this, [this](bool on) { SetMacroPanelShown(on); });
   availableCommands_.push_back(actions_.ShowMacros);
+}
+
+bool MainWindow::MacroDragEvent(QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+  auto* drop = static_cast<QDropEvent*>(event);
+  if (!drop->mimeData() || !drop->mimeData()->hasFormat(QLatin1String(kMacroMimeType))) return false;
+  const bool fromTree = drop->mimeData()->data(QLatin1String(kMacroMimeType)) == "tree";
+  if (!project_.HasActiveBoard() ||
+      !CanDragMacro(macroPanel_->Panel(), fromTree, macroPanel_->SelectedFile())) {
+    drop->ignore();
+    return true;
+  }
+  drop->acceptProposedAction();
+  if (type != QEvent::Drop) return true;
+  const TFloatPoint world =
+      view_.DeviceToWorld(drawingArea_->ViewportToSurface(drop->position().toPoint()), false);
+  const bool ctrl = (drop->modifiers() & Qt::ControlModifier) != 0;
+  const TFloatPoint displacement = MacroDropDisplacement(world, view_, ctrl);
+  if (DropMacro(project_, macroPanel_->MacroElements(), displacement, undo_) > 0) {
+    RepaintBoard();
+    RefreshCommandStates();
+  }
+  return true;
 }
 
 void MainWindow::SetMacroPanelShown(bool shown) {

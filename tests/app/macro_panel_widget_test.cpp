@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QDockWidget>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -12,6 +15,7 @@
 #include <QTreeWidget>
 
 #include "app/app_folders.h"
+#include "app/drawing_area.h"
 #include "app/macro_panel_widget.h"
 #include "app/main_window.h"
 #include "core/layers.h"
@@ -144,6 +148,54 @@ TEST_F(MacroPanelWidgetTest, TheWindowRestoresTogglesAndStoresThePanel) {
   const TSettings written = ReadSettings(ini.toStdString(), folder_.path().toStdString() + "/").Settings;
   EXPECT_FALSE(written.Optionen.Makro);
   EXPECT_EQ(ToPath(QString::fromStdString(written.Ordner.MakroOrdner)), ToPath(root_ + "/Connector.lmk"));
+}
+
+TEST_F(MacroPanelWidgetTest, DroppingOnTheDrawingAreaInsertsTheMacroAsAGroup) {
+  TMainWindowOptions options;
+  options.ProgramFolder = folder_.path();
+  options.ConfigFolder = folder_.path() + "/config";
+  options.ShowSplash = false;
+  options.WriteSettingsOnClose = false;
+  MainWindow window(options, std::make_unique<OkAsker>());
+  window.SetSkipCloseQuestion(true);
+  window.resize(900, 700);
+  window.show();
+  QWidget* viewport = window.Surface()->viewport();
+  QMimeData data;
+  data.setData(kMacroMimeType, "preview");
+  const QPointF at(viewport->width() / 2.0, viewport->height() / 2.0);
+
+  // Nothing loaded: the drag is refused and nothing changes.
+  QDragEnterEvent refused(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(viewport, &refused);
+  EXPECT_FALSE(refused.isAccepted());
+
+  ElementList pair;
+  pair.Add(CreatePad({100, 0}, lyC2, 1, 30, 90));
+  pair.Add(CreatePad({350, 0}, lyC2, 1, 30, 90));
+  ASSERT_TRUE(WriteMacroFile((root_ + "/pair.lmk").toStdString(), pair, false, {0, 0}, "", "").ok());
+  window.MacroPanel()->BuildTree(ToPath(root_));
+  ASSERT_TRUE(window.MacroPanel()->SelectFile(ToPath("pair.lmk")));
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(viewport, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(viewport, &drop);
+  const ElementList& board = window.Project().ActiveElements();
+  ASSERT_EQ(board.size(), 2u);
+  for (std::size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(board[i].Markiert, 1);
+    ASSERT_EQ(board[i].Gruppen.size(), 1u) << "the dropped macro is one group";
+  }
+  EXPECT_EQ(board[0].Gruppen[0], board[1].Gruppen[0]);
+  EXPECT_FLOAT_EQ(board[1].X - board[0].X, 250.0f);
+  EXPECT_TRUE(window.Project().Modified);
+  EXPECT_TRUE(window.Actions().Undo->isEnabled());
+  // The macro's (0, 0) lies on the board.
+  const float dx = board[0].X - 100.0f;
+  EXPECT_GE(dx, 0.0f);
+  EXPECT_LE(dx, static_cast<float>(window.Project().View.Breite));
+  EXPECT_EQ(window.MacroPanel()->Panel().Elements[0].X, 100.0f) << "the macro list is not changed";
 }
 
 }  // namespace
