@@ -63,67 +63,67 @@
 <context>
     <name>corvane::MacroPanelWidget</name>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="78"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="82"/>
         <source>Macros</source>
         <translation>Makros</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="84"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="88"/>
         <source>Hide the macro library</source>
         <translation>Makro-Bibliothek ausblenden</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="101"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="105"/>
         <source>Add</source>
         <translation>Neu</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="101"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="105"/>
         <source>Add macro|Save selected objects or whole layout as macro</source>
         <translation>Makro hinzufügen|Markierte Objekte oder das ganze Layout als Makro speichern</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="102"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="106"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="102"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="106"/>
         <source>Delete macro|Remove selected macro file from disc</source>
         <translation>Makro löschen|Die gewählte Makrodatei von der Festplatte entfernen</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="103"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="107"/>
         <source>TP</source>
         <translation>DK</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="103"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="107"/>
         <source>Through-Pads|All pads as through-pads</source>
         <translation>Durchkontaktiert|Alle Lötaugen durchkontaktiert</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="104"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="108"/>
         <source>M</source>
         <translation>Sp</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="104"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="108"/>
         <source>Mirror|Mirrors the macro</source>
         <translation>Spiegeln|Spiegelt das Makro</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="105"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="109"/>
         <source>S</source>
         <translation>Se</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="105"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="109"/>
         <source>Change side|Change layers of the macro</source>
         <translation>Seite wechseln|Wechselt die Lagen des Makros</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="134"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="138"/>
         <source>Preview|Drag &amp;&amp; drop the macro to your layout</source>
         <translation>Vorschau|Das Makro per Drag &amp;&amp; Drop ins Layout ziehen</translation>
     </message>
@@ -182,12 +182,12 @@
         <translation>Layout-Dateien (*.lay)|*.LAY|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_macros.cpp" line="36"/>
+        <location filename="../src/app/main_window_macros.cpp" line="40"/>
         <source>Delete file &quot;%1&quot; ?</source>
         <translation>Datei &quot;%1&quot; löschen?</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_macros.cpp" line="69"/>
+        <location filename="../src/app/main_window_macros.cpp" line="98"/>
         <source>Read in macros...</source>
         <translation>Makros einlesen...</translation>
     </message>

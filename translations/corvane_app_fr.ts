@@ -63,67 +63,67 @@
 <context>
     <name>corvane::MacroPanelWidget</name>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="78"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="82"/>
         <source>Macros</source>
         <translation>Macros</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="84"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="88"/>
         <source>Hide the macro library</source>
         <translation>Masquer la bibliothèque de macros</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="101"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="105"/>
         <source>Add</source>
         <translation>Ajouter</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="101"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="105"/>
         <source>Add macro|Save selected objects or whole layout as macro</source>
         <translation>Ajouter une macro|Enregistrer les objets sélectionnés ou tout le typon comme macro</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="102"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="106"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="102"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="106"/>
         <source>Delete macro|Remove selected macro file from disc</source>
         <translation>Supprimer la macro|Effacer du disque le fichier de macro sélectionné</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="103"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="107"/>
         <source>TP</source>
         <translation>MT</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="103"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="107"/>
         <source>Through-Pads|All pads as through-pads</source>
         <translation>Trous métallisés|Toutes les pastilles en trous métallisés</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="104"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="108"/>
         <source>M</source>
         <translation>Mi</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="104"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="108"/>
         <source>Mirror|Mirrors the macro</source>
         <translation>Miroir|Inverse la macro en miroir</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="105"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="109"/>
         <source>S</source>
         <translation>Fa</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="105"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="109"/>
         <source>Change side|Change layers of the macro</source>
         <translation>Changer de face|Change les couches de la macro</translation>
     </message>
     <message>
-        <location filename="../src/app/macro_panel_widget.cpp" line="134"/>
+        <location filename="../src/app/macro_panel_widget.cpp" line="138"/>
         <source>Preview|Drag &amp;&amp; drop the macro to your layout</source>
         <translation>Aperçu|Glisser &amp;&amp; déposer la macro sur le typon</translation>
     </message>
@@ -182,12 +182,12 @@
         <translation>Fichiers layout (*.lay)|*.LAY|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_macros.cpp" line="36"/>
+        <location filename="../src/app/main_window_macros.cpp" line="40"/>
         <source>Delete file &quot;%1&quot; ?</source>
         <translation>Supprimer le fichier &quot;%1&quot; ?</translation>
     </message>
     <message>
-        <location filename="../src/app/main_window_macros.cpp" line="69"/>
+        <location filename="../src/app/main_window_macros.cpp" line="98"/>
         <source>Read in macros...</source>
         <translation>Lecture des macros...</translation>
     </message>

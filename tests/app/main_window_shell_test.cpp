@@ -155,7 +155,6 @@ TEST_F(MainWindowShellTest, CutoutSelectsZoneModeUntilTheGroundPlaneButtonOrAMod
 TEST_F(MainWindowShellTest, SizeFieldsInMilAreWrittenInWorldUnits) {
   SizeFields* fields = window_->SizeFieldPanel();
   EXPECT_EQ(fields->Field(sfTrack)->Edit()->text(), "0.80");
-  window_->Actions().Transparent->setChecked(false);
   window_->findChild<QToolButton*>("UnitButton")->click();
   EXPECT_EQ(fields->Field(sfTrack)->Edit()->text(), "31.5");
   EXPECT_EQ(window_->ClearanceField()->Edit()->text(), "15.7");
