@@ -18,6 +18,7 @@
 
 #include "cam/excellon_export.h"
 #include "cam/gerber_export.h"
+#include "cli/export_drill_commands.h"
 #include "core/project.h"
 #include "io/ini_file.h"
 #include "io/language_file.h"
@@ -49,6 +50,13 @@ struct TExportRun {
 int GerberCommand(TExportRun& run);
 int GerberAllCommand(TExportRun& run);
 
+// The drill and milling subcommands read their options in export_drill_commands.
+int RunDrillCommand(TExportRun& run, TDrillCommandResult (*command)(const TDrillCommandArgs&)) {
+  const TDrillCommandResult r = command({*run.Board, run.Options, run.Out, run.Language});
+  if (r.Status != 0) std::fprintf(stderr, "corvane-cli export %s: %s\n", run.Command.c_str(), r.Message.c_str());
+  return r.Status;
+}
+
 struct TExportCommand {
   const char* Name;
   int (*Run)(TExportRun&);
@@ -63,6 +71,9 @@ const TExportCommand kExportCommands[] = {
     {"gerber-all", GerberAllCommand,
      "gerber-all FILE.lay -o DIR [--origin] [--board N] [--lang N]\n"
      "         (every Gerber target that has elements under its default name, and Drill.drl)"},
+    {"excellon", [](TExportRun& r) { return RunDrillCommand(r, ExcellonExportCommand); }, kExcellonUsage},
+    {"drill-list", [](TExportRun& r) { return RunDrillCommand(r, DrillListCommand); }, kDrillListUsage},
+    {"contour", [](TExportRun& r) { return RunDrillCommand(r, ContourExportCommand); }, kContourUsage},
 };
 
 int Usage() {
