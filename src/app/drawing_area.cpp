@@ -46,7 +46,8 @@ uint8_t ButtonFlags(Qt::MouseButtons b) {
 
 }  // namespace
 
-DrawingArea::DrawingArea(TBoardView& view, QWidget* parent) : QAbstractScrollArea(parent), view_(view) {
+DrawingArea::DrawingArea(TBoardView& view, QWidget* parent)
+    : QAbstractScrollArea(parent), view_(view), cache_([this](TCanvas& canvas) { PaintBoardImage(canvas); }) {
   const TFarbschema standard = StandardColourScheme();
   background_ = static_cast<uint32_t>(standard.Farben[fsBackground]);
   grid_ = static_cast<uint32_t>(standard.Farben[fsGrid]);
@@ -84,9 +85,62 @@ void DrawingArea::SetElementPainter(TElementPainter painter) {
 }
 
 void DrawingArea::SetBoard(const ElementList* elements, TContextSource context) {
+  boardSource_ = nullptr;
   boardElements_ = elements;
   boardContext_ = std::move(context);
+  index_.Invalidate();
   Repaint();
+}
+
+void DrawingArea::SetBoardSource(TListSource elements, TContextSource context) {
+  boardElements_ = nullptr;
+  boardSource_ = std::move(elements);
+  boardContext_ = std::move(context);
+  index_.Invalidate();
+  Repaint();
+}
+
+void DrawingArea::SetSceneHooks(TSceneHooks hooks) {
+  sceneHooks_ = std::move(hooks);
+  Repaint();
+}
+
+void DrawingArea::InvalidateBoard() {
+  index_.Invalidate();
+  cache_.InvalidateAll();
+  viewport()->update();
+}
+
+void DrawingArea::InvalidateWorld(const TIntRect& world) {
+  cache_.SetView(viewport()->size(), ScreenMapping(view_));
+  cache_.InvalidateWorld(world);
+  viewport()->update();
+}
+
+void DrawingArea::UpdateBoardImage() {
+  cache_.SetView(viewport()->size(), ScreenMapping(view_));
+  cache_.Update();
+}
+
+void DrawingArea::PaintBoardImage(TCanvas& canvas) {
+  const ElementList* elements = ShownElements();
+  if (elements == nullptr || !boardContext_) return;
+  TRenderContext ctx = boardContext_();
+  ctx.Zoom = view_.Zoom();
+  ctx.Screen = true;
+  // The surface only: outside it the area stays white.
+  const QRect surface(-view_.HPos(), -view_.VPos(), view_.SurfaceWidth(), view_.SurfaceHeight());
+  canvas.SetClipDevice(canvas.ClipDevice().intersected(surface));
+  if (canvas.ClipDevice().isEmpty()) return;
+  canvas.SetBackdrop(ctx.Colours.Background);
+  TBoardScene scene;
+  scene.Elements = elements;
+  scene.Breite = view_.BoardWidth();
+  scene.Hoehe = view_.BoardHeight();
+  scene.View = &view_;
+  scene.Index = &index_;
+  if (sceneHooks_) sceneHooks_(scene, ctx);
+  PaintBoard(canvas, scene, ctx);
 }
 
 QSize DrawingArea::SurfaceSize() const { return {view_.SurfaceWidth(), view_.SurfaceHeight()}; }
@@ -112,10 +166,13 @@ void DrawingArea::AfterViewChange() {
 
 void DrawingArea::SyncFromView() {
   view_.SetVisibleSize(viewport()->width(), viewport()->height());
+  // Another board or board size may show at the same zoom and position.
+  index_.Invalidate();
+  cache_.InvalidateAll();
   AfterViewChange();
 }
 
-void DrawingArea::Repaint() { viewport()->update(); }
+void DrawingArea::Repaint() { InvalidateBoard(); }
 
 void DrawingArea::SetZoom(double zoom) {
   view_.SetZoom(zoom);
@@ -230,6 +287,9 @@ bool DrawingArea::OverOriginMarker(QPoint viewportPos) const {
 void DrawingArea::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   view_.SetVisibleSize(viewport()->width(), viewport()->height());
+  // Another board or board size may show at the same zoom and position.
+  index_.Invalidate();
+  cache_.InvalidateAll();
   AfterViewChange();
 }
 
@@ -252,25 +312,11 @@ void DrawingArea::paintEvent(QPaintEvent* event) {
     painter.setClipRect(surface.intersected(exposed));
     elementPainter_(painter, surface.intersected(exposed));
     painter.restore();
-  } else if (boardElements_ && boardContext_) {
-    const QRect part = surface.intersected(exposed);
-    if (!part.isEmpty()) {
-      painter.save();
-      TCanvas canvas(painter);
-      canvas.SetMapping(ScreenMapping(view_));
-      canvas.SetClipDevice(part);
-      TRenderContext ctx = boardContext_();
-      ctx.Zoom = view_.Zoom();
-      ctx.Screen = true;
-      canvas.SetBackdrop(ctx.Colours.Background);
-      TBoardScene scene;
-      scene.Elements = boardElements_;
-      scene.Breite = view_.BoardWidth();
-      scene.Hoehe = view_.BoardHeight();
-      scene.View = &view_;
-      PaintBoard(canvas, scene, ctx);
-      painter.restore();
-    }
+  } else if (boardContext_ && ShownElements() != nullptr) {
+    // Stale parts of the board image are drawn again, then the exposed part
+    // is copied; overlays are drawn over the copy.
+    cache_.SetView(viewport()->size(), ScreenMapping(view_));
+    cache_.Paint(painter, exposed);
   } else {
     painter.fillRect(surface.intersected(exposed), FromBgr(background_));
     PaintGridLines(painter, surface.intersected(exposed));

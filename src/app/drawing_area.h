@@ -26,7 +26,10 @@
 #include "geom/int_point.h"
 #include "core/element_list.h"
 #include "io/colour_scheme.h"
+#include "render/board_image_cache.h"
 #include "render/board_view.h"
+#include "render/element_index.h"
+#include "render/paint_board.h"
 #include "render/render_context.h"
 
 class QAction;
@@ -58,6 +61,27 @@ class DrawingArea : public QAbstractScrollArea {
   // valid until replaced; nullptr goes back to background and grid only.
   using TContextSource = std::function<TRenderContext()>;
   void SetBoard(const ElementList* elements, TContextSource context);
+
+  // As SetBoard, with the list asked for at every repaint (the active board
+  // of a project, which may move or change between repaints); nullptr from
+  // the source draws background and grid only.
+  using TListSource = std::function<const ElementList*()>;
+  void SetBoardSource(TListSource elements, TContextSource context);
+
+  // Fills the seams of the scene (photo view, template, DRC markers) before
+  // each repaint of the board image.
+  using TSceneHooks = std::function<void(TBoardScene& scene, const TRenderContext& ctx)>;
+  void SetSceneHooks(TSceneHooks hooks);
+
+  // The board is kept rendered in an image; these mark parts of it stale so
+  // that the next paint draws them again. Repaint() invalidates everything.
+  void InvalidateBoard();
+  void InvalidateWorld(const TIntRect& world);
+  // The element index of the shown list; edits in place call Invalidate().
+  TElementIndex& Index() { return index_; }
+  const TBoardImageCache& BoardImage() const { return cache_; }
+  // Brings the board image up to date now (tests, overlays).
+  void UpdateBoardImage();
 
   // Pixel size of the drawing surface at the current zoom.
   QSize SurfaceSize() const;
@@ -135,12 +159,18 @@ class DrawingArea : public QAbstractScrollArea {
   TViewMouseEvent MakeEvent(TViewMouseAction action, const QMouseEvent* event, uint8_t button) const;
   bool OverOriginMarker(QPoint viewportPos) const;
   void PaintGridLines(QPainter& painter, const QRect& exposed);
+  void PaintBoardImage(TCanvas& canvas);
+  const ElementList* ShownElements() const { return boardSource_ ? boardSource_() : boardElements_; }
   void PaintOriginMarker(QPainter& painter);
 
   TBoardView& view_;
   TElementPainter elementPainter_;
   const ElementList* boardElements_ = nullptr;
   TContextSource boardContext_;
+  TListSource boardSource_;
+  TSceneHooks sceneHooks_;
+  TElementIndex index_;
+  TBoardImageCache cache_;
   uint32_t background_ = 0;
   uint32_t grid_ = 0;
   bool syncing_ = false;  // scroll bars being set from the view

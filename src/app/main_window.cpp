@@ -17,7 +17,9 @@
 #include <cstdio>
 
 #include "app/app_folders.h"
+#include "app/board_display.h"
 #include "app/board_overview_panel.h"
+#include "app/cam_commands.h"
 #include "app/drawing_area.h"
 #include "app/grid_button.h"
 #include "app/ruler.h"
@@ -89,7 +91,9 @@ MainWindow::MainWindow(const TMainWindowOptions& options, std::unique_ptr<TShell
   BuildCentre();
   BuildStatusBar();
   BuildMacroPanel();
+  boardDisplay_ = new BoardDisplay(*this);
   for (QAction* ready : {actions_.GeneralSettings, actions_.Directories}) availableCommands_.push_back(ready);
+  new CamCommands(*this);
 
   if (options_.ShowSplash) {
     splash_ = new InfoWindow(programFolder_, true, this);
@@ -133,7 +137,7 @@ void MainWindow::SetCommandAvailable(QAction* action) {
 }
 
 void MainWindow::RepaintBoard() {
-  drawingArea_->update();
+  drawingArea_->Repaint();
   overview_->update();
 }
 
@@ -388,12 +392,12 @@ bool MainWindow::HandleDrawingAreaKey(int qtKey, Qt::KeyboardModifiers modifiers
 }
 
 void MainWindow::UndoCommand() {
-  if (Undo(project_, false)) update();
+  if (Undo(project_, false)) RepaintBoard();
   RefreshCommandStates();
 }
 
 void MainWindow::RedoCommand() {
-  if (Redo(project_, false)) update();
+  if (Redo(project_, false)) RepaintBoard();
   RefreshCommandStates();
 }
 

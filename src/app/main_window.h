@@ -170,6 +170,7 @@ class MainWindow : public QMainWindow {
   QRadioButton* ActiveLayerButton(int layer) const { return activeButtons_.at(layer - 1); }
   QToolButton* ModeButton(ToolMode mode) const;
   DrawingArea* Surface() const { return drawingArea_; }
+  class BoardDisplay* Display() const { return boardDisplay_; }
   const TBoardView& View() const { return view_; }
   QTimer& AutoSaveTimer() { return autoSaveTimer_; }
   TZwischenablage& Clipboard() { return clipboard_; }
@@ -354,6 +355,7 @@ class MainWindow : public QMainWindow {
   std::array<QToolButton*, 15> modeButtons_{};
   QTabBar* tabs_ = nullptr;
   DrawingArea* drawingArea_ = nullptr;
+  class BoardDisplay* boardDisplay_ = nullptr;
   Ruler* horizontalRuler_ = nullptr;
   Ruler* verticalRuler_ = nullptr;
   UnitButton* unitButton_ = nullptr;

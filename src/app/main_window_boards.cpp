@@ -99,6 +99,8 @@ void MainWindow::ShowBoardTabMenu(const QPoint& pos) {
 }
 
 void MainWindow::RefreshLayerControls() {
+  // Layer order, visibility and ground planes decide the board picture.
+  RepaintBoard();
   if (!project_.HasActiveBoard()) return;
   const TLayerState state = project_.LayerState();
   const TRenderColours colours =
