@@ -130,14 +130,15 @@ void MainWindow::LayerVisibleClicked(int layer) {
   // The active layer cannot be hidden; ToggleLayerVisible refuses it.
   if (project_.ToggleLayerVisible(layer)) {
     if (project_.HasActiveBoard()) SetViewLayer(project_.ActiveElements(), layer);
-    update();
+    RepaintBoard();
   }
   RefreshLayerControls();
   RefreshCommandStates();
 }
 
 void MainWindow::ActiveLayerClicked(int layer) {
-  project_.SetActiveLayer(layer);
+  // The active layer is drawn last and may have become visible.
+  if (project_.SetActiveLayer(layer)) RepaintBoard();
   RefreshLayerControls();
   RefreshCommandStates();
 }
@@ -145,12 +146,14 @@ void MainWindow::ActiveLayerClicked(int layer) {
 void MainWindow::GroundPlaneClicked(bool pressed) {
   project_.SetGroundPlane(pressed);
   cutoutButton_->setChecked(false);
+  RepaintBoard();
   RefreshLayerControls();
   RefreshCommandStates();
 }
 
 void MainWindow::GroundPlaneMenu() {
   project_.ToggleGroundPlane();
+  RepaintBoard();
   RefreshLayerControls();
   RefreshCommandStates();
 }
