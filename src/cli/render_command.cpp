@@ -17,6 +17,7 @@
 #include "io/recent_files.h"
 #include "messages/messages.h"
 #include "render/board_picture.h"
+#include "render/photo_view.h"
 
 namespace corvane {
 
@@ -52,7 +53,8 @@ struct TRenderArgs {
   std::optional<long long> Board;
   long long Dpi = kDefaultDpi;
   int Language = -1;
-  bool Photo = false;  // --photo, --xray or --no-silk
+  bool Photo = false;  // --photo, --xray or --no-silk (side 1 unless --photo 2)
+  TPhotoOptions PhotoOptions;
 };
 
 // Reads the arguments after "render"; nothing on a usage error.
@@ -82,8 +84,13 @@ std::optional<TRenderArgs> Parse(int argc, char** argv) {
       const auto side = value(i);
       if (!side || (*side != 1 && *side != 2)) return std::nullopt;
       a.Photo = true;
-    } else if (std::strcmp(arg, "--xray") == 0 || std::strcmp(arg, "--no-silk") == 0) {
+      a.PhotoOptions.Side = static_cast<int>(*side);
+    } else if (std::strcmp(arg, "--xray") == 0) {
       a.Photo = true;
+      a.PhotoOptions.XRay = true;
+    } else if (std::strcmp(arg, "--no-silk") == 0) {
+      a.Photo = true;
+      a.PhotoOptions.Silkscreen = false;
     } else if (arg[0] == '-' || !a.File.empty()) {
       return std::nullopt;
     } else {
@@ -105,7 +112,6 @@ int RenderMain(int argc, char** argv) {
   const std::string ext = LowerExtension(args->Out);
   const char* format = ext == ".png" ? "PNG" : ext == ".bmp" ? "BMP" : nullptr;
   if (format == nullptr) return Fail("the picture must be a .png or .bmp file: " + args->Out);
-  if (args->Photo) return Fail("photo view not available");
 
   const int language = args->Language >= 0
                            ? args->Language
@@ -133,7 +139,8 @@ int RenderMain(int argc, char** argv) {
   }
   // Each board's header holds the view state stored in the file.
   const TBoardPicture picture = RenderBoardPicture(project.Boards()[index], static_cast<double>(args->Dpi),
-                                                   StandardColourScheme(), TRenderSettings{});
+                                                   StandardColourScheme(), TRenderSettings{},
+                                                   args->Photo ? &args->PhotoOptions : nullptr);
   if (!picture.ok()) return Fail(args->File + ": " + picture.Error);
   if (!picture.Image.save(QString::fromStdString(args->Out), format))
     return Fail("cannot write " + args->Out);

@@ -16,7 +16,7 @@ TPictureSize PicturePixels(int32_t boardWidth, int32_t boardHeight, double dpi) 
 }
 
 TBoardPicture RenderBoardPicture(TPlatine& board, double dpi, const TFarbschema& scheme,
-                                 const TRenderSettings& settings) {
+                                 const TRenderSettings& settings, const TPhotoOptions* photo) {
   TBoardPicture out;
   const int32_t W = board.Kopf.Breite, H = board.Kopf.Hoehe;
   if (!(std::isfinite(dpi) && dpi > 0)) {
@@ -60,10 +60,16 @@ TBoardPicture RenderBoardPicture(TPlatine& board, double dpi, const TFarbschema&
   scene.Elements = &board.Elemente;
   scene.Breite = W;
   scene.Hoehe = H;
+  const bool mirrored = photo != nullptr && photo->Side == 2;
+  if (photo != nullptr) {
+    ctx.PhotoView = true;
+    ctx.PhotoMirrored = mirrored;
+    scene.PhotoView = [&](TCanvas& canvas) { DrawPhotoBoard(canvas, board.Elemente, W, H, ctx, *photo); };
+  }
   {
     QPainter painter(&out.Image);
     TCanvas canvas(painter);
-    canvas.SetMapping(PictureMapping(W, H, size.Width, size.Height));
+    canvas.SetMapping(PictureMapping(W, H, size.Width, size.Height, mirrored));
     PaintBoard(canvas, scene, ctx);
   }
   for (TObjekt* e : selected) e->Markiert = 1;

@@ -10,6 +10,7 @@
 
 #include "core/board.h"
 #include "io/colour_scheme.h"
+#include "render/photo_view.h"
 #include "render/render_context.h"
 
 namespace corvane {
@@ -38,7 +39,8 @@ struct TBoardPicture {
 // mapping of the board onto the picture, the zoom for pixel-sized details
 // set to rnd(w / W * 1000) / 1000, no grid, selected elements drawn
 // unselected (their selection is kept).
+// With `photo`, the photo repaint of that side instead (side 2 mirrored).
 TBoardPicture RenderBoardPicture(TPlatine& board, double dpi, const TFarbschema& scheme,
-                                 const TRenderSettings& settings);
+                                 const TRenderSettings& settings, const TPhotoOptions* photo = nullptr);
 
 }  // namespace corvane

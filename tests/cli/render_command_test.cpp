@@ -91,14 +91,54 @@ TEST_F(RenderCli, WritesPngAndBmpOfTheBoardSize) {
   EXPECT_EQ(std::abs(LittleEndian32(bmp, 22)), h1);
 }
 
+// How many pixels of an uncompressed 24- or 32-bit BMP have this colour.
+int CountColour(const std::vector<uint8_t>& bmp, uint8_t r, uint8_t g, uint8_t b) {
+  const int32_t w = LittleEndian32(bmp, 18), h = std::abs(LittleEndian32(bmp, 22));
+  const int bytes = bmp[28] / 8;
+  const std::size_t stride = ((static_cast<std::size_t>(w) * bmp[28] + 31) / 32) * 4;
+  const std::size_t offset = static_cast<uint32_t>(LittleEndian32(bmp, 10));
+  int n = 0;
+  for (int32_t y = 0; y < h; ++y)
+    for (int32_t x = 0; x < w; ++x) {
+      const std::size_t at = offset + stride * y + static_cast<std::size_t>(x) * bytes;
+      if (at + 2 < bmp.size() && bmp[at] == b && bmp[at + 1] == g && bmp[at + 2] == r) ++n;
+    }
+  return n;
+}
+
+TEST_F(RenderCli, PhotoViewOfEitherSide) {
+  const std::string cases[] = {" --photo 1", " --photo 2", " --photo 2 --xray", " --no-silk"};
+  int silkOn = -1;
+  std::vector<std::vector<uint8_t>> pictures;
+  for (const std::string& args : cases) {
+    SCOPED_TRACE(args);
+    const Outcome r = Run(kDemo + " -o " + Path("photo.bmp") + " --dpi 100" + args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::vector<uint8_t> bmp = Bytes("photo.bmp");
+    ASSERT_GT(bmp.size(), 54u);
+    const auto [w, h] = DemoPixels(0, 100);
+    EXPECT_EQ(LittleEndian32(bmp, 18), w);
+    // Board material or copper under the mask covers most of the picture.
+    EXPECT_GT(CountColour(bmp, 22, 117, 22) + CountColour(bmp, 0, 190, 0), w * h / 4);
+    // The demo's through-plated pads show tinned from both sides.
+    EXPECT_GT(CountColour(bmp, 220, 170, 20), 0);
+    if (args == " --photo 1") silkOn = CountColour(bmp, 220, 220, 220);
+    if (args == " --no-silk") {
+      EXPECT_EQ(CountColour(bmp, 220, 220, 220), 0);
+    }
+    pictures.push_back(bmp);
+  }
+  EXPECT_GT(silkOn, 0);
+  // Each option changes the picture.
+  for (std::size_t i = 0; i < pictures.size(); ++i)
+    for (std::size_t j = i + 1; j < pictures.size(); ++j) EXPECT_NE(pictures[i], pictures[j]) << cases[i] << cases[j];
+}
+
 TEST_F(RenderCli, ErrorsAreMessagesWithStatus1) {
   struct Case {
     std::string args;
     std::string message;
   } cases[] = {
-      {kDemo + " -o " + Path("x.png") + " --photo 1", "photo view not available"},
-      {kDemo + " -o " + Path("x.png") + " --xray", "photo view not available"},
-      {kDemo + " -o " + Path("x.png") + " --no-silk", "photo view not available"},
       {kDemo + " -o " + Path("x.gif"), ".png or .bmp"},
       {kDemo + " -o " + Path("x.png") + " --board 9", "no board 9"},
       {Path("missing.lay") + " -o " + Path("x.png"), "missing.lay"},
