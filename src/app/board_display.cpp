@@ -1,10 +1,13 @@
 #include "app/board_display.h"
 
 #include <QAction>
+#include <QToolBar>
+#include <QToolButton>
 
 #include "app/drawing_area.h"
 #include "app/main_window.h"
 #include "app/photo_view_window.h"
+#include "app/scanned_copy_dialog.h"
 #include "core/project.h"
 #include "io/file_bytes.h"
 
@@ -40,6 +43,28 @@ BoardDisplay::BoardDisplay(MainWindow& window) : QObject(&window), window_(windo
   connect(photoWindow_, &PhotoViewWindow::VisibilityChanged, this, &BoardDisplay::OnPhotoWindowShown);
   if (auto* button = window.findChild<QAction*>(QStringLiteral("SB_RealAnsicht")))
     connect(button, &QAction::triggered, this, &BoardDisplay::ShowPhotoView);
+
+  if (QAction* scanned = window.Actions().ScannedCopy) {
+    connect(scanned, &QAction::triggered, this, &BoardDisplay::ShowScannedCopy);
+    window.SetCommandAvailable(scanned);
+  }
+
+  // The two hold buttons of the tool panel.
+  if (auto* bar = window.findChild<QToolBar*>(QStringLiteral("ModeBar"))) {
+    auto hold = [&](const char* name, const QString& caption, const QString& hint, void (BoardDisplay::*set)(bool)) {
+      auto* button = new QToolButton(bar);
+      button->setObjectName(QLatin1String(name));
+      button->setText(caption);
+      button->setToolTip(hint);
+      connect(button, &QToolButton::pressed, this, [this, set] { (this->*set)(true); });
+      connect(button, &QToolButton::released, this, [this, set] { (this->*set)(false); });
+      bar->addWidget(button);
+    };
+    hold("HoldHideTemplates", tr("No bitmap"), tr("Hide both scanned-copy bitmaps while held down"),
+         &BoardDisplay::SetTemplatesHeld);
+    hold("HoldHideLayers", tr("Bitmap only"), tr("Show only the scanned-copy bitmap while held down"),
+         &BoardDisplay::SetLayersHeld);
+  }
 
   DrawingArea* area = window.Surface();
   area->SetBoardSource(
@@ -82,6 +107,13 @@ TRenderContext BoardDisplay::Context() const {
   ctx.PhotoMirrored = photoOn_ && mirrored_;
   return ctx;
 }
+
+ScannedCopyDialog* BoardDisplay::ScannedCopy() {
+  if (scannedCopy_ == nullptr) scannedCopy_ = new ScannedCopyDialog(window_, *this);
+  return scannedCopy_;
+}
+
+void BoardDisplay::ShowScannedCopy() { ScannedCopy()->Open(); }
 
 void BoardDisplay::ShowPhotoView() {
   window_.SetMode(ToolMode::Zoom);

@@ -20,6 +20,7 @@ namespace corvane {
 
 class MainWindow;
 class PhotoViewWindow;
+class ScannedCopyDialog;
 
 class BoardDisplay : public QObject {
   Q_OBJECT
@@ -38,6 +39,10 @@ class BoardDisplay : public QObject {
   void SetPhotoSide();
   bool PhotoViewOn() const { return photoOn_; }
   PhotoViewWindow* PhotoWindow() const { return photoWindow_; }
+
+  // "Scanned copy" (Actions().ScannedCopy), on the page of the active side.
+  void ShowScannedCopy();
+  ScannedCopyDialog* ScannedCopy();
 
   // The loaded template bitmaps; the stored file names of the shown board
   // are loaded on the next repaint when they changed (missing files: none).
@@ -58,6 +63,7 @@ class BoardDisplay : public QObject {
 
   MainWindow& window_;
   PhotoViewWindow* photoWindow_ = nullptr;
+  ScannedCopyDialog* scannedCopy_ = nullptr;
   TPhotoOptions photo_;
   bool photoOn_ = false;
   bool mirrored_ = false;

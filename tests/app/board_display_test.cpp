@@ -13,18 +13,30 @@
 #include "app/drawing_area.h"
 #include "app/main_window.h"
 #include "app/photo_view_window.h"
+#include "app/scanned_copy_dialog.h"
 #include "core/layers.h"
 #include "geom/element_create.h"
 #include "io/lay_save.h"
+#include "io/bmp_fixtures.h"
 #include "render/photo_view.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolButton>
+#include <fstream>
 
 namespace corvane {
 namespace {
 
 struct FileAsker : TShellAsker {
   std::deque<QString> Files;
-  QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon, const QString&, const QString&,
+  QStringList Messages;
+  QMessageBox::StandardButton Message(QWidget*, QMessageBox::Icon, const QString&, const QString& text,
                                       QMessageBox::StandardButtons) override {
+    Messages << text;
     return QMessageBox::Ok;
   }
   QString OpenFileName(QWidget*, const QString&, const QString&) override {
@@ -146,6 +158,81 @@ TEST_F(BoardDisplayTest, PhotoWindowSwitchesTheViewAndMirrorsTheScroll) {
   EXPECT_FALSE(display->Context().PhotoView);
   EXPECT_EQ(view.HPos(), h0);
   EXPECT_EQ(At({kPad.x, kPad.y + 100}), kC1);
+}
+
+TEST_F(BoardDisplayTest, ScannedCopyLoadsShowsAndReportsFailures) {
+  window_->ActiveLayerButton(lyC1)->click();
+  DrawingArea* area = window_->Surface();
+  area->SetZoom(0.2);
+  area->CenterOn(0, 0);
+  window_->Actions().ScannedCopy->trigger();
+  ScannedCopyDialog* dialog = window_->Display()->ScannedCopy();
+  ASSERT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->ShownSide(), 1);
+
+  // A fully dark 20 x 20 scan at 254 dpi covers 200 x 200 units.
+  fixtures::TBmpSpec spec;
+  spec.Width = spec.Height = 20;
+  spec.Bpp = 1;
+  spec.PixelsPerMetre = 10000;  // 254 dpi
+  spec.Pixels.assign(400, fixtures::TBmpRgb{0, 0, 0});
+  const std::vector<uint8_t> bytes = fixtures::MakeBmp(spec);
+  const QString good = folder_.path() + "/scan.bmp", bad = folder_.path() + "/broken.bmp";
+  std::ofstream(good.toStdString(), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                            static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(bad.toStdString(), std::ios::binary) << "BM not really";
+
+  asker_->Files.push_back(good);
+  dialog->Page(1).Load->click();
+  EXPECT_EQ(dialog->Page(1).File->text(), "scan.bmp");
+  EXPECT_EQ(dialog->Page(1).Dpi->value(), 254);
+  EXPECT_TRUE(dialog->Page(1).Show->isChecked());
+  EXPECT_EQ(window_->Project().View.Vorlage1Zeigen, 1);
+  const TRgb green{0, 255, 0};
+  EXPECT_EQ(At({100, -100}), green);
+  EXPECT_EQ(At({300, -100}), kBackground);
+
+  asker_->Files.push_back(bad);
+  dialog->Page(1).Load->click();
+  ASSERT_FALSE(asker_->Messages.isEmpty());
+  EXPECT_EQ(asker_->Messages.back(), "Error loading scanned-copy-bitmap: broken.bmp");
+  EXPECT_EQ(dialog->Page(1).File->text(), "scan.bmp");
+  EXPECT_EQ(At({100, -100}), green);
+
+  // An offset of 20 (2 mm) moves it by 200 units.
+  dialog->Page(1).X->setValue(20);
+  EXPECT_EQ(At({100, -100}), kBackground);
+  EXPECT_EQ(At({300, -100}), green);
+
+  // The hold buttons: no template while the first is held; the template
+  // alone while the second is held.
+  TObjekt track = CreateTrack(60, lyC1);
+  track.Punkte = {{250, -300}, {450, -300}};
+  window_->Project().ActiveElements().Add(track);
+  window_->RepaintBoard();
+  auto* noBitmap = window_->findChild<QToolButton*>("HoldHideTemplates");
+  auto* bitmapOnly = window_->findChild<QToolButton*>("HoldHideLayers");
+  ASSERT_NE(noBitmap, nullptr);
+  ASSERT_NE(bitmapOnly, nullptr);
+  emit noBitmap->pressed();
+  EXPECT_EQ(At({300, -100}), kBackground);
+  emit noBitmap->released();
+  EXPECT_EQ(At({300, -100}), green);
+  EXPECT_EQ(At({350, -300}), kC1);
+  emit bitmapOnly->pressed();
+  EXPECT_EQ(At({350, -300}), kBackground);
+  EXPECT_EQ(At({300, -100}), green);
+  emit bitmapOnly->released();
+  EXPECT_EQ(At({350, -300}), kC1);
+
+  // The other side's page repaints nothing of the active side; C2 active
+  // shows side 2, which has no bitmap.
+  window_->ActiveLayerButton(lyC2)->click();
+  EXPECT_EQ(At({300, -100}), kBackground);
+  window_->ActiveLayerButton(lyC1)->click();
+  dialog->DeleteBitmap(1);
+  EXPECT_TRUE(window_->Project().View.Vorlage1Datei.empty());
+  EXPECT_EQ(At({300, -100}), kBackground);
 }
 
 }  // namespace
