@@ -3,6 +3,7 @@
 // placeholders, and cover the same texts.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTranslator>
@@ -15,6 +16,7 @@
 #include "app/font_text_dialog.h"
 #include "app/grid_size_dialog.h"
 #include "app/options_dialog.h"
+#include "app/photo_view_window.h"
 #include "app/text_dialog.h"
 
 namespace corvane {
@@ -72,6 +74,32 @@ std::set<std::pair<std::string, std::string>> Check(const char* name) {
           << mark << " in " << e.source;
   }
   return seen;
+}
+
+TEST(ViewsTranslations, PhotoViewAndTemplateTextsAreCompleteInBothLanguages) {
+  const auto de = Check("corvane_photo_de.ts");
+  const auto fr = Check("corvane_photo_fr.ts");
+  EXPECT_EQ(de, fr);
+  for (const char* context : {"PhotoViewWindow", "ScannedCopyDialog", "BoardDisplay"}) {
+    bool found = false;
+    for (const auto& entry : de) found = found || entry.first == std::string("corvane::") + context;
+    EXPECT_TRUE(found) << context;
+  }
+  const struct {
+    const char* qm;
+    const char* title;
+    const char* xray;
+  } cases[] = {{":/i18n/corvane_photo_de.qm", "Fotoansicht", "R\u00f6ntgen"},
+               {":/i18n/corvane_photo_fr.qm", "Vue photo", "Rayons X"}};
+  for (const auto& c : cases) {
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QString::fromLatin1(c.qm))) << c.qm;
+    QCoreApplication::installTranslator(&translator);
+    PhotoViewWindow window;
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8(c.title)) << c.qm;
+    EXPECT_EQ(window.XRayBox()->text(), QString::fromUtf8(c.xray)) << c.qm;
+    QCoreApplication::removeTranslator(&translator);
+  }
 }
 
 TEST(ViewsTranslations, GermanAndFrenchAreCompleteAndCoverTheSameTexts) {
