@@ -91,8 +91,8 @@ MainWindow::MainWindow(const TMainWindowOptions& options, std::unique_ptr<TShell
   BuildCentre();
   BuildStatusBar();
   BuildMacroPanel();
-  boardDisplay_ = new BoardDisplay(*this);
   for (QAction* ready : {actions_.GeneralSettings, actions_.Directories}) availableCommands_.push_back(ready);
+  boardDisplay_ = new BoardDisplay(*this);
   new CamCommands(*this);
 
   if (options_.ShowSplash) {
