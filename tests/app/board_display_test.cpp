@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <deque>
@@ -153,7 +154,24 @@ TEST_F(BoardDisplayTest, PhotoWindowSwitchesTheViewAndMirrorsTheScroll) {
   EXPECT_EQ(At({kPad.x, kPad.y + 100}), kPhotoBoard);
   EXPECT_EQ(At({kPad.x + 400, kPad.y}), kPhotoCopper);
 
-  display->PhotoWindow()->hide();
+  // Zooming in on the track keeps it under the cursor in the mirrored view.
+  const TFloatPoint onTrack{kPad.x + 400, kPad.y};
+  const TIntPoint cursor = area->View().WorldToDevice(onTrack);
+  const std::optional<TIntPoint> after = area->View().ZoomInAt(cursor);
+  ASSERT_TRUE(after.has_value());
+  area->SyncFromView();
+  const TFloatPoint under = area->View().DeviceToWorld(*after, false);
+  EXPECT_NEAR(under.x, onTrack.x, 2.0);
+  EXPECT_NEAR(under.y, onTrack.y, 2.0);
+  EXPECT_EQ(At(onTrack), kPhotoCopper);
+  area->View().SetZoom(0.2, false);
+  area->View().ScrollTo(mirroredPos, view.VPos());
+  area->SyncFromView();
+
+  // Escape closes the window and switches the photo view off.
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(display->PhotoWindow(), &escape);
+  EXPECT_FALSE(display->PhotoWindow()->isVisible());
   EXPECT_FALSE(display->PhotoViewOn());
   EXPECT_FALSE(display->Context().PhotoView);
   EXPECT_EQ(view.HPos(), h0);
