@@ -94,8 +94,7 @@ TEST_F(CamCommandsTest, ExcellonCommandWritesTheFileAndKeepsTheSpecialOptions) {
     dialog.CB_NoComments->click();
     return int(QDialog::Accepted);
   });
-  ASSERT_NE(window_->Actions().ExportDrill, nullptr);
-  window_->Actions().ExportDrill->trigger();
+  commands_->ExportDrill();
   EXPECT_EQ(asker_->saveFilter, DialogFilter("Drill files (*.drl)|*.DRL"));
   const QByteArray file = FileBytes(asker_->savePath);
   EXPECT_TRUE(file.startsWith("M48\r\nMETRIC\r\nT01C0.8\r\n%\r\nG05\r\nG90\r\nT01\r\nX01000Y09500\r\nM30\r\n"))
@@ -108,11 +107,11 @@ TEST_F(CamCommandsTest, ExcellonCommandWritesTheFileAndKeepsTheSpecialOptions) {
 
   // Cancel asks for no file; a missing folder is reported and leaves nothing.
   commands_->SetDialogRunner([](QDialog&) { return int(QDialog::Rejected); });
-  window_->Actions().ExportDrill->trigger();
+  commands_->ExportDrill();
   EXPECT_EQ(asker_->saveQuestions, 1);
   commands_->SetDialogRunner([](QDialog&) { return int(QDialog::Accepted); });
   asker_->savePath = folder_.path() + "/missing/board.drl";
-  window_->Actions().ExportDrill->trigger();
+  commands_->ExportDrill();
   EXPECT_EQ(asker_->messages, QStringList{"Excellon export: Can not create file!"});
 }
 
@@ -131,7 +130,7 @@ TEST_F(CamCommandsTest, DrillListFollowsTheCheckBoxesAndCopiesToTheClipboard) {
     dialog.ClipboardButton->click();
     return int(QDialog::Accepted);
   });
-  window_->Actions().ListDrillings->trigger();
+  commands_->ListDrillings();
   EXPECT_EQ(shown, "   1 x  1.20 mm\n----------------\n   1 drilings\n");
   EXPECT_EQ(QGuiApplication::clipboard()->text(), shown);
   EXPECT_EQ(asker_->messages, QStringList{"Corvane: The text is now in the clipboard"});
@@ -147,7 +146,7 @@ TEST_F(CamCommandsTest, ContourWarnsWithoutOutlineTracksOrCircles) {
     dialogShown = true;
     return int(QDialog::Rejected);
   });
-  window_->Actions().OutlineMilling->trigger();
+  commands_->OutlineMilling();
   EXPECT_FALSE(dialogShown);
   EXPECT_EQ(asker_->messages, QStringList{"PCB outline: No elements for the PCB outline available."});
   EXPECT_EQ(asker_->saveQuestions, 0);
@@ -166,7 +165,7 @@ TEST_F(CamCommandsTest, ContourWritesTheFileAndKeepsTheReferenceButtons) {
     dialog.SB_Nullpunkt_UL->click();
     return int(QDialog::Accepted);
   });
-  window_->Actions().OutlineMilling->trigger();
+  commands_->OutlineMilling();
   EXPECT_TRUE(commands_->ReferenceMarks().BottomLeft);
   EXPECT_FALSE(commands_->ReferenceMarks().TopRight);
   const QByteArray file = FileBytes(folder_.path() + "/outline.PLT");
@@ -179,7 +178,7 @@ TEST_F(CamCommandsTest, ContourWritesTheFileAndKeepsTheReferenceButtons) {
     EXPECT_TRUE(dynamic_cast<TKonturFraesenDlg&>(d).SB_Nullpunkt_UL->isChecked());
     return int(QDialog::Rejected);
   });
-  window_->Actions().OutlineMilling->trigger();
+  commands_->OutlineMilling();
   EXPECT_EQ(asker_->saveQuestions, 1);
 }
 
