@@ -34,6 +34,8 @@ CamCommands::CamCommands(MainWindow& window) : QObject(&window), window_(window)
     if (c.action == nullptr) continue;
     connect(c.action, &QAction::triggered, this, c.command);
     window.SetCommandAvailable(c.action);
+    // No command state governs these: each checks for a board itself.
+    c.action->setEnabled(true);
   }
 }
 

@@ -94,7 +94,8 @@ TEST_F(CamCommandsTest, ExcellonCommandWritesTheFileAndKeepsTheSpecialOptions) {
     dialog.CB_NoComments->click();
     return int(QDialog::Accepted);
   });
-  commands_->ExportDrill();
+  ASSERT_TRUE(window_->Actions().ExportDrill->isEnabled());
+  window_->Actions().ExportDrill->trigger();  // the menu command reaches the export
   EXPECT_EQ(asker_->saveFilter, DialogFilter("Drill files (*.drl)|*.DRL"));
   const QByteArray file = FileBytes(asker_->savePath);
   EXPECT_TRUE(file.startsWith("M48\r\nMETRIC\r\nT01C0.8\r\n%\r\nG05\r\nG90\r\nT01\r\nX01000Y09500\r\nM30\r\n"))
@@ -130,7 +131,8 @@ TEST_F(CamCommandsTest, DrillListFollowsTheCheckBoxesAndCopiesToTheClipboard) {
     dialog.ClipboardButton->click();
     return int(QDialog::Accepted);
   });
-  commands_->ListDrillings();
+  ASSERT_TRUE(window_->Actions().ListDrillings->isEnabled());
+  window_->Actions().ListDrillings->trigger();
   EXPECT_EQ(shown, "   1 x  1.20 mm\n----------------\n   1 drilings\n");
   EXPECT_EQ(QGuiApplication::clipboard()->text(), shown);
   EXPECT_EQ(asker_->messages, QStringList{"Corvane: The text is now in the clipboard"});
