@@ -309,8 +309,8 @@ void MainWindow::RefreshCommandStates() {
                          a.ShowDrc, a.ShowMacros, a.ScannedCopy, a.ZoomBoard, a.ZoomObjects, a.ZoomSelection,
                          a.ZoomPrevious, a.Repaint, a.ListDrillings, a.FootprintWizard, a.InternetUpdate,
                          a.AlignElements, a.ZoomFunctions})
-    if (std::find(availableCommands_.begin(), availableCommands_.end(), later) == availableCommands_.end())
-      later->setEnabled(false);
+    later->setEnabled(std::find(availableCommands_.begin(), availableCommands_.end(), later) !=
+                      availableCommands_.end());
   a.SetToLayer->setEnabled(false);
   a.GroundPlane->setChecked(project_.HasActiveBoard() && project_.GroundPlaneOn());
   RefreshSizeFields();
